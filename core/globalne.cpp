@@ -1,0 +1,5 @@
+#include "core/globalne.h"
+
+Centrala* biezacaCentrala = nullptr;
+Language* jezyk = nullptr;
+Plik* plik = nullptr;

@@ -1,0 +1,19 @@
+// A control line of an extension package.
+#pragma once
+
+#include "core/rekord_nieobslugiwany.h"
+
+class BrxLk : public RekordNieobslugiwany {
+public:
+    static FlagiKlasy flagi;
+
+    BrxLk(int pakiet, int numer);
+
+    int podajPakiet() const { return pakiet; }
+    int podajNumer() const { return numer; }
+    bool czyPrzesylac() const override { return flagi.przesylanie != 0; }
+
+private:
+    int pakiet; // package 1..4
+    int numer;  // control line 1..11
+};

@@ -1,0 +1,17 @@
+// An XGN 300 extinguishing control unit with its modules.
+#pragma once
+
+#include "core/rekord_nieobslugiwany.h"
+
+class Xgn30 : public RekordNieobslugiwany {
+public:
+    static FlagiKlasy flagi;
+
+    explicit Xgn30(int numer);
+
+    int podajNumer() const { return numer; }
+    bool czyPrzesylac() const override { return flagi.przesylanie != 0; }
+
+private:
+    int numer; // logical number
+};

@@ -1,0 +1,15 @@
+#include "lang/teksty_polskie.h"
+
+namespace {
+
+// Shared texts (below 1000) come first, then the window blocks, so the whole array stays sorted.
+constexpr TekstWbudowany teksty[] = {
+#include "lang/teksty_okien.inc"
+#include "lang/teksty_wspolne.inc"
+};
+
+} // namespace
+
+std::span<const TekstWbudowany> tekstyWbudowane() {
+    return teksty;
+}
