@@ -12,4 +12,6 @@ constexpr TekstWbudowany teksty[] = {
 
 } // namespace
 
-std::span<const TekstWbudowany> tekstyWbudowane() { return teksty; }
+std::span<const TekstWbudowany> tekstyWbudowane() {
+    return teksty;
+}
