@@ -5,12 +5,27 @@
 
 #include "core/centrala.h"
 #include "core/globalne.h"
-#include "core/modele.h"
+#include "core/otoczenie.h"
+#include "core/uruchomienie.h"
+#include "core/zmiana_centrali.h"
 #include "lang/kodowanie.h"
 #include "lang/language.h"
-#include "platform/katalogi.h"
 
 namespace {
+
+// At a terminal nobody answers questions; messages go to standard error.
+class OtoczenieTerminala : public Otoczenie {
+public:
+    bool pytanie(const std::string&) override { return false; }
+    void blad(const std::string& tekst) override { wypisz(tekst); }
+    void komunikat(const std::string& tekst) override { wypisz(tekst); }
+
+private:
+    static void wypisz(const std::string& tekst) {
+        const int strona = jezyk != nullptr ? jezyk->podajStroneKodowa() : 1250;
+        std::fprintf(stderr, "panelcfg-cli: %s\n", naUtf8(tekst, strona).c_str());
+    }
+};
 
 int uzycie() {
     std::fprintf(stderr,
@@ -79,15 +94,15 @@ int main(int argc, char** argv) {
     const int typ = typModelu(model);
     if (typ < 0) return uzycie();
 
-    Language j;
-    j.ustalKatalogProgramu(platform::katalogProgramu());
-    j.ustawJezyk(jezykNazwa);
-    jezyk = &j;
-    auto c = utworzCentrale(typ);
-    c->ustawRozmiary();
-    c->budujTabliceElementow();
-    const int wynik = pokazUklad(*c, j);
-    c.reset();
-    jezyk = nullptr;
+    OtoczenieTerminala otoczenie;
+    uruchom(otoczenie);
+    jezyk->ustawJezyk(jezykNazwa);
+    if (jezyk->podajJezyk() != jezykNazwa) {
+        zakoncz();
+        return 1;
+    }
+    zmienTypCentrali(typ, otoczenie); // from the generic root nothing is asked
+    const int wynik = pokazUklad(*biezacaCentrala, *jezyk);
+    zakoncz();
     return wynik;
 }

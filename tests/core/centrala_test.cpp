@@ -1,7 +1,10 @@
 // The root's own operations and the panel models.
 #include <gtest/gtest.h>
 
+#include "core/plik.h"
+#include "core/uruchomienie.h"
 #include "core/zmiana_centrali.h"
+#include "elements/outputs/blc.h"
 #include "elements/outputs/brx.h"
 #include "elements/outputs/brx_lk.h"
 #include "elements/outputs/brx_par.h"
@@ -149,6 +152,41 @@ TEST_F(ZmianaCentrali, ExtensionPackagesTravelOnlyWithThe7600) {
     EXPECT_EQ(Brx::flagi.przesylanie, 0);
     EXPECT_EQ(BrxLk::flagi.przesylanie, 0);
     EXPECT_EQ(BrxPar::flagi.przesylanie, 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST(Uruchomienie, StartsWithTheGenericRootAndPolish) {
+    OtoczenieTestowe o;
+    uruchom(o);
+    ASSERT_NE(biezacaCentrala, nullptr);
+    EXPECT_EQ(biezacaCentrala->podajTypCentrali(), 0);
+    EXPECT_TRUE(biezacaCentrala->czyTablicaZbudowana());
+    EXPECT_EQ(biezacaCentrala->liczbaElementowSystemu, 3749);
+    EXPECT_EQ(jezyk->podajJezyk(), "polish");
+    EXPECT_FALSE(plik->podajKatalogProgramu().empty());
+    EXPECT_EQ(jezyk->podajKatalogProgramu(), plik->podajKatalogProgramu());
+    zakoncz();
+    EXPECT_EQ(biezacaCentrala, nullptr);
+    EXPECT_EQ(jezyk, nullptr);
+    EXPECT_EQ(plik, nullptr);
+}
+
+TEST(UsuwanieTablicyDeathTest, ReleasingAMissingObjectStops) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(
+        {
+            MerakSys c;
+            c.ustawRozmiary();
+            c.budujTabliceElementow();
+            c.usunTabliceElementow();
+            c.stos = nullptr;
+            c.blc = new Blc();
+            c.usunTabliceElementow(); // the line elements are gone already
+        },
+        "x\\[i\\] != NULL, file CLASSES.centrala");
 }
 
 } // namespace

@@ -1,0 +1,29 @@
+#include "core/uruchomienie.h"
+
+#include "core/centrala.h"
+#include "core/globalne.h"
+#include "core/modele.h"
+#include "core/plik.h"
+#include "core/zmiana_centrali.h"
+#include "lang/language.h"
+#include "platform/katalogi.h"
+
+void uruchom(Otoczenie& otoczenie) {
+    biezacaCentrala = utworzCentrale(0).release();
+    jezyk = new Language();
+    jezyk->ustalOtoczenie(&otoczenie);
+    plik = new Plik();
+    plik->ustalKatalogProgramu(platform::katalogProgramu());
+    plik->ustalKatalogUstawien(platform::katalogUstawien());
+    jezyk->ustalKatalogProgramu(plik->podajKatalogProgramu());
+    biezacaCentrala->ustawRozmiary();
+    biezacaCentrala->budujTabliceElementow();
+}
+
+void zakoncz() {
+    delete plik;
+    plik = nullptr;
+    delete jezyk;
+    jezyk = nullptr;
+    usunCentrale();
+}
