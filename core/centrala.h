@@ -32,7 +32,6 @@ public:
     // Size of the table: the total of the largest model.
     static constexpr int rozmiarTablicy = 4837;
 
-    Centrala() = default;
     Centrala(const Centrala&) = delete;
     Centrala& operator=(const Centrala&) = delete;
     virtual ~Centrala();
@@ -110,6 +109,10 @@ public:
     Stos* stos = nullptr;
 
 protected:
+    Centrala(int formatRozszerzony, int typCentrali, std::string sygnatura)
+        : formatRozszerzony(formatRozszerzony), typCentrali(typCentrali),
+          sygnatura(std::move(sygnatura)) {}
+
     // Computes the first indices from the counts, in the fixed order of kinds.
     void rozmiescZakresy();
     // The limits every model shares.

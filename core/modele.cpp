@@ -41,12 +41,7 @@ void ustawFlagiBrx(std::uint8_t przesylanie, int drukowanie) {
 
 } // namespace
 
-MerakSys::MerakSys() {
-    formatRozszerzony = 0;
-    typCentrali = 0;
-    wersjaOprogramowania = 40;
-    sygnatura = "MERAK7000";
-}
+MerakSys::MerakSys() : Centrala(0, 0, "MERAK7000") {}
 
 void MerakSys::ustawRozmiary() {
     ustawLiczby(*this, {8, 127, 512, 250, 16, 8, 8, 64, 250, 250, 64, 4, 100, 100, 100});
@@ -54,12 +49,7 @@ void MerakSys::ustawRozmiary() {
     ustawLimityWspolne(31);
 }
 
-Merak7600::Merak7600() {
-    formatRozszerzony = 1;
-    typCentrali = 3;
-    wersjaOprogramowania = 40;
-    sygnatura = "MERAK7600";
-}
+Merak7600::Merak7600() : Centrala(1, 3, "MERAK7600") {}
 
 void Merak7600::ustawRozmiary() {
     ustawLiczby(*this, {4, 127, 1024, 250, 8, 4, 4, 100, 250, 250, 100, 4, 100, 100, 100});
@@ -72,12 +62,7 @@ std::string Merak7600::podajNazweCentrali() const {
     return tekst(367);
 }
 
-Merak7800::Merak7800() {
-    formatRozszerzony = 1;
-    typCentrali = 4;
-    wersjaOprogramowania = 40;
-    sygnatura = "MERAK7800";
-}
+Merak7800::Merak7800() : Centrala(1, 4, "MERAK7800") {}
 
 void Merak7800::ustawRozmiary() {
     ustawLiczby(*this, {8, 127, 1024, 250, 16, 8, 8, 100, 250, 250, 100, 4, 100, 100, 100});
@@ -90,12 +75,7 @@ std::string Merak7800::podajNazweCentrali() const {
     return tekst(366);
 }
 
-Merak7500::Merak7500() {
-    formatRozszerzony = 1;
-    typCentrali = 5;
-    wersjaOprogramowania = 40;
-    sygnatura = "MERAK7500";
-}
+Merak7500::Merak7500() : Centrala(1, 5, "MERAK7500") {}
 
 void Merak7500::ustawRozmiary() {
     ustawLiczby(*this, {4, 64, 256, 50, 8, 2, 2, 50, 50, 50, 50, 4, 50, 50, 50});
@@ -108,12 +88,7 @@ std::string Merak7500::podajNazweCentrali() const {
     return tekst(369);
 }
 
-Merak7200::Merak7200() {
-    formatRozszerzony = 1;
-    typCentrali = 6;
-    wersjaOprogramowania = 40;
-    sygnatura = "MERAK7200";
-}
+Merak7200::Merak7200() : Centrala(1, 6, "MERAK7200") {}
 
 void Merak7200::ustawRozmiary() {
     ustawLiczby(*this, {2, 64, 128, 40, 3, 1, 2, 40, 40, 40, 40, 0, 40, 40, 40});
