@@ -173,7 +173,14 @@ TEST_P(TablicaModelu, WalkVisitsEveryTransferredEntryOnceAndNeverAFiller) {
     Srodowisko s(GetParam().typ);
     Centrala& c = s.c();
     std::vector<int> odwiedzone;
-    for (PrzejscieTablicy p(c); !p.koniec(); p.dalej()) odwiedzone.push_back(p.podajIndeks());
+    c.stos->zerujKursor();
+    for (PrzejscieTablicy p(c); !p.koniec(); p.dalej()) {
+        // Only the stack, which travels one source at a time, is visited again in a row.
+        if (!odwiedzone.empty() && odwiedzone.back() == p.podajIndeks())
+            ASSERT_EQ(p.podajIndeks(), c.indStos);
+        else
+            odwiedzone.push_back(p.podajIndeks());
+    }
     std::vector<int> oczekiwane;
     for (int i = 0; i < c.liczbaElementowSystemu; ++i) {
         const bool brx = i >= c.indBrx && i < c.poczXgn;
