@@ -160,7 +160,7 @@ void Centrala::budujTabliceElementow() {
     for (int n = 1; n <= liczbaPk; ++n) t[poczPk + n - 1] = pk[n - 1] = new Pk(n);
     for (int n = 1; n <= liczbaLs; ++n) t[poczLs + n - 1] = ls[n - 1] = new Ls(n);
     for (int n = 1; n <= liczbaLk; ++n) t[poczLk + n - 1] = lk[n - 1] = new Lk(n);
-    t[indBlc] = blc = new Blc();
+    t[indBlc] = blc = new Blc(typCentrali);
     t[indBrx] = brx = new Brx();
     for (int p = 1; p <= liczbaBrx; ++p) {
         for (int r = 1; r <= 16; ++r) {

@@ -183,7 +183,7 @@ TEST(UsuwanieTablicyDeathTest, ReleasingAMissingObjectStops) {
             c.budujTabliceElementow();
             c.usunTabliceElementow();
             c.stos = nullptr;
-            c.blc = new Blc();
+            c.blc = new Blc(0);
             c.usunTabliceElementow(); // the line elements are gone already
         },
         "x\\[i\\] != NULL, file CLASSES.centrala");

@@ -42,7 +42,7 @@ TEST(Rodzaje, FunctionNumbersAndNames) {
         {std::make_shared<Pk>(2), 118, 166, "PK nr 2"},
         {std::make_shared<Ls>(4), 118, 166, "LS nr 4"},
         {std::make_shared<Lk>(5), 118, 166, "LK nr 5"},
-        {std::make_shared<Blc>(), 122, 170, "BLC"},
+        {std::make_shared<Blc>(0), 122, 170, "BLC"},
         {std::make_shared<Brx>(), 122, 170, "BRX"},
         {std::make_shared<Wou>(9, 3), 132, 169, "WOU nr 9"},
         {std::make_shared<Hrn>(11), 133, 177, "HRN nr 11"},
