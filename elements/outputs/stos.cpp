@@ -276,8 +276,14 @@ int Stos::ustalZapytanie(Bajty& zapytanie, std::uint8_t) {
     return static_cast<int>(zapytanie.size());
 }
 
-int Stos::trybZrodlaZTablicy(const Klucz&) const {
-    // The output kinds do not keep an assignment mode yet, so no source takes assignments.
+int Stos::trybZrodlaZTablicy(const Klucz& k) const {
+    const Centrala* c = biezacaCentrala;
+    if (c == nullptr) return 0;
+    if (k.kod == kodPk && k.numer >= 1 && k.numer <= c->liczbaPk)
+        return c->pk[k.numer - 1]->trybPrzypisania();
+    if (k.kod == kodLs && k.numer >= 1 && k.numer <= c->liczbaLs)
+        return c->ls[k.numer - 1]->trybPrzypisania();
+    // The other sources keep no assignment mode yet, so they take no assignments.
     return 0;
 }
 

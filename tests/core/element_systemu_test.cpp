@@ -65,21 +65,21 @@ TEST(Rodzaje, FunctionNumbersAndNames) {
 
 TEST(Rodzaje, RecordsNotHandledYetAreRefusedNotInvented) {
     Srodowisko s;
-    Strefa z(1);
+    Wio w(1);
     Bajty blok{1, 2, 3};
-    z.zapiszBlok(blok);
+    w.zapiszBlok(blok);
     EXPECT_TRUE(blok.empty());
-    EXPECT_EQ(z.podajDlugoscBloku(), 0);
-    const std::uint8_t rekord[69] = {};
-    EXPECT_NE(z.odczytajBlok(rekord), 0);
+    EXPECT_EQ(w.podajDlugoscBloku(), 0);
+    const std::uint8_t rekord[200] = {};
+    EXPECT_NE(w.odczytajBlok(rekord), 0);
     std::string xml, wiersz;
-    z.zapiszXML(xml, 0xFF);
-    z.drukujWiersz(wiersz);
-    z.drukujNaglowek(wiersz);
+    w.zapiszXML(xml, 0xFF);
+    w.drukujWiersz(wiersz);
+    w.drukujNaglowek(wiersz);
     EXPECT_TRUE(xml.empty());
     EXPECT_TRUE(wiersz.empty());
-    EXPECT_FALSE(z.czyDrukowac());
-    EXPECT_EQ(z.ustalZapytanie(blok, 0x55), 0);
+    EXPECT_FALSE(w.czyDrukowac());
+    EXPECT_EQ(w.ustalZapytanie(blok, 0x55), 0);
 }
 
 TEST(Rodzaje, EditorsWorkOnCopies) {
