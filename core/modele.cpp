@@ -117,3 +117,10 @@ std::unique_ptr<Centrala> utworzCentrale(int typ) {
         return nullptr;
     }
 }
+
+int typZSygnatury(std::string_view sygnatura) {
+    for (int typ : {0, 3, 4, 5, 6}) {
+        if (utworzCentrale(typ)->czyTaSygnatura(sygnatura)) return typ;
+    }
+    return -1;
+}

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <string_view>
 
 #include "core/centrala.h"
 
@@ -41,6 +42,9 @@ public:
     void ustawRozmiary() override;
     std::string podajNazweCentrali() const override;
 };
+
+// The panel type a file signature names, -1 for none.
+int typZSygnatury(std::string_view sygnatura);
 
 // The root of a panel type: 3, 4, 5 or 6 give a model, 0 the generic root, anything else none.
 std::unique_ptr<Centrala> utworzCentrale(int typ);

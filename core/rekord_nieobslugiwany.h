@@ -1,6 +1,6 @@
-// Base of a kind whose record layout the program does not handle yet: it refuses every record
-// it is given, writes an empty one, contributes nothing to the XML export or the printout and
-// names nothing by key. Nothing here may look like real data.
+// Base of a kind whose record layout the program does not handle yet: it writes an empty record,
+// takes back only an empty one and refuses any record with data, contributes nothing to the XML
+// export or the printout and names nothing by key. Nothing here may look like real data.
 #pragma once
 
 #include "core/element_systemu.h"
@@ -11,7 +11,7 @@ public:
 
     std::uint32_t podajKlucz() const override { return 0; }
     int podajParametr() const override { return 0; }
-    int odczytajBlok(std::span<const std::uint8_t>) override { return 1; }
+    int odczytajBlok(std::span<const std::uint8_t> blok) override { return blok.empty() ? 0 : 1; }
     void zapiszBlok(Bajty& blok) override { blok.clear(); }
     void zapiszXML(std::string&, std::uint8_t) override {}
     int podajDlugoscBloku() const override { return 0; }

@@ -77,6 +77,13 @@ std::vector<std::string> plikiZKoncowka(const std::string& katalog, const std::s
     return wynik;
 }
 
+std::string katalogPliku(const std::string& sciezka) {
+    std::error_code blad;
+    const fs::path p = fs::absolute(sciezka, blad);
+    if (blad) return ".";
+    return bezKoncowegoSeparatora(p.parent_path().string());
+}
+
 std::string polacz(const std::string& katalog, const std::string& nazwa) {
     if (katalog.empty()) return nazwa;
     return katalog.back() == '/' ? katalog + nazwa : katalog + "/" + nazwa;

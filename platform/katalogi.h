@@ -24,6 +24,9 @@ std::string znajdzPlik(const std::string& katalog, const std::string& nazwa);
 // order the folder lists them.
 std::vector<std::string> plikiZKoncowka(const std::string& katalog, const std::string& koncowka);
 
+// The folder of a file path ("." for a bare name).
+std::string katalogPliku(const std::string& sciezka);
+
 // Joins a folder and a file name with the platform's separator.
 std::string polacz(const std::string& katalog, const std::string& nazwa);
 

@@ -1,108 +1,220 @@
-// panelcfg-cli: the configuration tool's jobs without windows.
+// panelcfg-cli: the configuration tool's file, report and panel jobs without windows.
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <string>
+#include <vector>
 
+#include "app/cli/otoczenie_terminala.h"
+#include "app/cli/zakresy.h"
 #include "core/centrala.h"
+#include "core/element_systemu.h"
 #include "core/globalne.h"
-#include "core/otoczenie.h"
+#include "core/modele.h"
+#include "core/plik_konfiguracji.h"
 #include "core/uruchomienie.h"
 #include "core/zmiana_centrali.h"
+#include "elements/outputs/stos.h"
 #include "lang/kodowanie.h"
 #include "lang/language.h"
+#include "platform/pliki.h"
 
 namespace {
 
-// At a terminal nobody answers questions; messages go to standard error.
-class OtoczenieTerminala : public Otoczenie {
-public:
-    bool pytanie(const std::string&) override { return false; }
-    void blad(const std::string& tekst) override { wypisz(tekst); }
-    void komunikat(const std::string& tekst) override { wypisz(tekst); }
+constexpr int wynikGotowe = 0;
+constexpr int wynikBledneDane = 1;
+constexpr int wynikUzycie = 2;
 
-private:
-    static void wypisz(const std::string& tekst) {
-        const int strona = jezyk != nullptr ? jezyk->podajStroneKodowa() : 1250;
-        std::fprintf(stderr, "panelcfg-cli: %s\n", naUtf8(tekst, strona).c_str());
-    }
+const char* const pomoc =
+    "usage: panelcfg-cli COMMAND [ARGUMENTS] [--lang NAME]\n"
+    "\n"
+    "commands:\n"
+    "  new --model MODEL -o FILE   write an empty configuration of a model\n"
+    "  info FILE                   model, version stamp, checksum and objects in use per kind\n"
+    "  check FILE                  exit 0 when the file is valid; otherwise list every refused\n"
+    "                              record (table index, object, refused field) and exit 1\n"
+    "  layout --model MODEL        where each kind starts in the element table of a model\n"
+    "\n"
+    "MODEL is 7800, 7400, 7600, 7200 or generic. --lang NAME takes the language library\n"
+    "NAME_Lang.dll from the program's folder (default: polish, built in).\n"
+    "Exit codes: 0 done, 1 invalid input or data, 2 wrong usage.\n";
+
+struct Argumenty {
+    std::string polecenie;
+    std::vector<std::string> pliki;
+    std::map<std::string, std::string> opcje;
+    bool flagaAll = false;
 };
 
-int uzycie() {
-    std::fprintf(stderr,
-                 "usage: panelcfg-cli layout --model 7800|7400|7600|7200|generic [--lang NAME]\n");
-    return 2;
+int uzycie(const std::string& co) {
+    OtoczenieTerminala::wypisz(co + " (see panelcfg-cli --help)");
+    return wynikUzycie;
 }
 
 // Panel type of a model as the user names it; -1 when unknown.
 int typModelu(const std::string& model) {
-    if (model == "generic") return 0;
-    if (model == "7600") return 3;
-    if (model == "7800") return 4;
-    if (model == "7400") return 5;
-    if (model == "7200") return 6;
-    return -1;
+    static const std::map<std::string, int> modele = {
+        {"generic", 0}, {"7600", 3}, {"7800", 4}, {"7400", 5}, {"7200", 6}};
+    const auto it = modele.find(model);
+    return it != modele.end() ? it->second : -1;
+}
+
+std::string nazwaModelu(const Centrala& c) {
+    const std::string nazwa = c.podajNazweCentrali();
+    return nazwa.empty() ? "generic root" : naUtf8(nazwa, jezyk->podajStroneKodowa());
+}
+
+// Starts the core, selects the language and makes the root the model of the given type.
+bool przygotuj(OtoczenieTerminala& o, const Argumenty& a, int typ) {
+    uruchom(o);
+    const auto it = a.opcje.find("--lang");
+    const std::string nazwa = it != a.opcje.end() ? it->second : "polish";
+    jezyk->ustawJezyk(nazwa);
+    if (jezyk->podajJezyk() != nazwa) return false;
+    zmienTypCentrali(typ, o); // from the generic root nothing is asked
+    return true;
+}
+
+int typPliku(const std::string& sciezka) {
+    const auto dane = platform::czytajPlik(sciezka);
+    if (!dane) {
+        OtoczenieTerminala::wypisz("cannot read " + sciezka);
+        return -2;
+    }
+    const std::string sygnatura(dane->begin(),
+                                dane->begin() + std::min<std::size_t>(9, dane->size()));
+    const int typ = typZSygnatury(sygnatura);
+    if (typ < 0)
+        OtoczenieTerminala::wypisz(sciezka + " is not a configuration file of any panel model");
+    return typ;
 }
 
 void wypiszZakres(const char* rodzaj, int pierwszy, int liczba) {
     std::printf("  %-22s %5d %5d\n", rodzaj, pierwszy, liczba);
 }
 
-// The element table of a model: where each kind starts and how many objects it has.
-int pokazUklad(Centrala& c, const Language& j) {
-    const std::string nazwa = c.podajNazweCentrali();
-    std::printf("%s  (signature %s)\n",
-                nazwa.empty() ? "generic root" : naUtf8(nazwa, j.podajStroneKodowa()).c_str(),
-                c.podajSygnature().c_str());
+int layout(OtoczenieTerminala& o, const Argumenty& a) {
+    const int typ = a.opcje.count("--model") ? typModelu(a.opcje.at("--model")) : -1;
+    if (typ < 0 || !a.pliki.empty())
+        return uzycie("layout needs --model 7800|7400|7600|7200|generic");
+    if (!przygotuj(o, a, typ)) return wynikBledneDane;
+    const Centrala& c = *biezacaCentrala;
+    std::printf("%s  (signature %s)\n", nazwaModelu(c).c_str(), c.podajSygnature().c_str());
     std::printf("  %-22s %5s %5s\n", "kind", "first", "count");
-    wypiszZakres("line elements", c.poczElementyLinii, c.liczbaElementowLinii);
-    wypiszZakres("zones", c.poczStrefy, c.liczbaStref);
-    wypiszZakres("WIO", c.poczWio, c.liczbaWio);
-    wypiszZakres("relays PK", c.poczPk, c.liczbaPk);
-    wypiszZakres("signal lines LS", c.poczLs, c.liczbaLs);
-    wypiszZakres("control lines LK", c.poczLk, c.liczbaLk);
-    wypiszZakres("line package BLC", c.indBlc, c.liczbaBlc);
-    wypiszZakres("WOU outputs", c.poczWou, c.liczbaGrupWou * 8);
-    wypiszZakres("HRN", c.poczHrn, c.liczbaHrn);
-    wypiszZakres("HVA", c.poczHva, c.liczbaHva);
-    wypiszZakres("WMI inputs", c.poczWmi, c.liczbaGrupWmi * 8);
-    wypiszZakres("BRX packages", c.indBrx, 1);
-    wypiszZakres("BRX relays", c.poczBrxPk, c.liczbaBrx * 16);
-    wypiszZakres("BRX control lines", c.poczBrxLk, c.liczbaBrx * 11);
-    wypiszZakres("BRX parameters", c.poczBrxPar, c.liczbaBrx);
-    wypiszZakres("XGN 200", c.poczXgn, c.liczbaXgn);
-    wypiszZakres("XGN 300", c.poczXgn30, c.liczbaXgn30);
-    wypiszZakres("XRM", c.poczXrm, c.liczbaXrm);
-    wypiszZakres("assignment stack", c.indStos, 1);
+    for (const auto& z : zakresyRodzajow(c)) wypiszZakres(z.opis, z.pierwszy, z.liczba);
     std::printf("  %-22s %5d\n", "objects in the table", c.liczbaElementowSystemu);
     std::printf("  %-22s %5d\n", "highest network panel", c.maksNrCentrali);
-    return 0;
+    return wynikGotowe;
+}
+
+int nowy(OtoczenieTerminala& o, const Argumenty& a) {
+    const int typ = a.opcje.count("--model") ? typModelu(a.opcje.at("--model")) : -1;
+    if (typ < 0 || !a.opcje.count("-o") || !a.pliki.empty())
+        return uzycie("new needs --model 7800|7400|7600|7200|generic and -o FILE");
+    if (!przygotuj(o, a, typ)) return wynikBledneDane;
+    return zapiszKonfiguracje(a.opcje.at("-o"), o) == WynikPliku::ok ? wynikGotowe
+                                                                     : wynikBledneDane;
+}
+
+// Loads the file named on the command line into a root of the model its signature names.
+bool wczytaj(OtoczenieTerminala& o, const Argumenty& a, WynikPliku& wynik) {
+    const int typ = typPliku(a.pliki[0]);
+    if (typ < 0 || !przygotuj(o, a, typ)) return false;
+    wynik = odczytajKonfiguracje(a.pliki[0], o);
+    return true;
+}
+
+int info(OtoczenieTerminala& o, const Argumenty& a) {
+    if (a.pliki.size() != 1) return uzycie("info needs one FILE");
+    o.cichy = true;
+    WynikPliku wynik;
+    if (!wczytaj(o, a, wynik)) return wynikBledneDane;
+    const auto dane = platform::czytajPlik(a.pliki[0]);
+    const Centrala& c = *biezacaCentrala;
+    std::printf("file: %s\nmodel: %s (signature %s)\n", a.pliki[0].c_str(), nazwaModelu(c).c_str(),
+                c.podajSygnature().c_str());
+    std::printf("version stamp: %s\n",
+                dane && dane->size() >= 13
+                    ? std::string(dane->begin() + 9, dane->begin() + 13).c_str()
+                    : "-");
+    std::printf("checksum: %s\n", sprawdzSumeKontrolna(a.pliki[0]) == 0 ? "correct" : "WRONG");
+    if (wynik != WynikPliku::ok) std::printf("records: not all could be read (see check)\n");
+    // An object is in use when it appears in the XML export.
+    std::printf("objects in use:\n");
+    for (const auto& z : zakresyRodzajow(c)) {
+        int wUzyciu = 0;
+        for (int i = z.pierwszy; i < z.pierwszy + z.liczba; ++i) {
+            std::string fragment;
+            c.tablicaElementow[i]->zapiszXML(fragment, 0x1F);
+            if (!fragment.empty()) ++wUzyciu;
+        }
+        std::printf("  %-22s %5d of %d\n", z.opis, wUzyciu, z.liczba);
+    }
+    std::printf("  %-22s %5d\n", "assignments", c.stos->podajLiczbeWpisow());
+    return wynik == WynikPliku::ok ? wynikGotowe : wynikBledneDane;
+}
+
+int check(OtoczenieTerminala& o, const Argumenty& a) {
+    if (a.pliki.size() != 1) return uzycie("check needs one FILE");
+    o.cichy = true;
+    WynikPliku wynik;
+    if (!wczytaj(o, a, wynik)) return wynikBledneDane;
+    for (const auto& r : o.odmowy)
+        std::printf("%d\t%s\tfield %d\n", r.indeks, r.nazwa.c_str(), r.kod);
+    if (wynik == WynikPliku::ok && o.odmowy.empty()) {
+        std::printf("%s: valid\n", a.pliki[0].c_str());
+        return wynikGotowe;
+    }
+    return wynikBledneDane;
+}
+
+// Options that take a value, and the commands.
+const std::vector<std::string> opcjeZWartoscia = {"--lang", "--model", "-o", "--kinds"};
+
+bool parsuj(int argc, char** argv, Argumenty& a, std::string& blad) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string s = argv[i];
+        if (std::find(opcjeZWartoscia.begin(), opcjeZWartoscia.end(), s) != opcjeZWartoscia.end()) {
+            if (i + 1 >= argc) {
+                blad = s + " needs a value";
+                return false;
+            }
+            a.opcje[s] = argv[++i];
+        } else if (s == "--all") {
+            a.flagaAll = true;
+        } else if (s.size() > 1 && s[0] == '-') {
+            blad = "unknown option " + s;
+            return false;
+        } else if (a.polecenie.empty()) {
+            a.polecenie = s;
+        } else {
+            a.pliki.push_back(s);
+        }
+    }
+    return true;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2 || std::strcmp(argv[1], "layout") != 0) return uzycie();
-    std::string model, jezykNazwa = "polish";
-    for (int i = 2; i + 1 < argc; i += 2) {
-        if (std::strcmp(argv[i], "--model") == 0)
-            model = argv[i + 1];
-        else if (std::strcmp(argv[i], "--lang") == 0)
-            jezykNazwa = argv[i + 1];
-        else
-            return uzycie();
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(pomoc, stdout);
+            return wynikGotowe;
+        }
     }
-    const int typ = typModelu(model);
-    if (typ < 0) return uzycie();
-
-    OtoczenieTerminala otoczenie;
-    uruchom(otoczenie);
-    jezyk->ustawJezyk(jezykNazwa);
-    if (jezyk->podajJezyk() != jezykNazwa) {
-        zakoncz();
-        return 1;
-    }
-    zmienTypCentrali(typ, otoczenie); // from the generic root nothing is asked
-    const int wynik = pokazUklad(*biezacaCentrala, *jezyk);
+    Argumenty a;
+    std::string blad;
+    if (!parsuj(argc, argv, a, blad)) return uzycie(blad);
+    using Polecenie = int (*)(OtoczenieTerminala&, const Argumenty&);
+    const std::map<std::string, Polecenie> polecenia = {
+        {"layout", layout}, {"new", nowy}, {"info", info}, {"check", check}};
+    const auto it = polecenia.find(a.polecenie);
+    if (it == polecenia.end())
+        return uzycie(a.polecenie.empty() ? "no command given" : "unknown command " + a.polecenie);
+    OtoczenieTerminala o;
+    const int wynik = it->second(o, a);
     zakoncz();
     return wynik;
 }

@@ -11,6 +11,8 @@ public:
 
     int podajNumer() const { return numer; }
     bool czyPrzesylac() const override { return flagi.przesylanie != 0; }
+    // Back to the unit's first block; until its modules are kept the unit has only that one.
+    void zerujKursor() {}
 
 private:
     int numer; // logical number

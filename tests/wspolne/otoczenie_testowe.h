@@ -12,6 +12,14 @@ class OtoczenieTestowe : public Otoczenie {
 public:
     std::deque<bool> odpowiedzi; // answers to the next questions; No when empty
     std::vector<std::string> pytania, bledy, komunikaty;
+    int bledyPliku = 0;
+    struct BladDanych {
+        int indeks;
+        std::string nazwa;
+        int kod;
+    };
+    std::vector<BladDanych> bledyDanych;
+    WyborBleduDanych wyborBleduDanych = WyborBleduDanych::pomin;
     int odswiezanie = 1; // refresh timer running
     int ponawianie = 1;  // retry timer running
     int odswiezeniaOkna = 0;
@@ -25,6 +33,11 @@ public:
     }
     void blad(const std::string& tekst) override { bledy.push_back(tekst); }
     void komunikat(const std::string& tekst) override { komunikaty.push_back(tekst); }
+    void bladPliku() override { ++bledyPliku; }
+    WyborBleduDanych bladDanych(int indeks, const std::string& nazwa, int kod, bool) override {
+        bledyDanych.push_back({indeks, nazwa, kod});
+        return wyborBleduDanych;
+    }
     void zatrzymajOdswiezanie() override { odswiezanie = 0; }
     void wznowOdswiezanie() override { odswiezanie = 1; }
     void zatrzymajPonawianie() override { ponawianie = 0; }
