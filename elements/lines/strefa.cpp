@@ -5,7 +5,9 @@
 
 #include "core/centrala.h"
 #include "core/globalne.h"
+#include "core/xml.h"
 #include "elements/lines/element.h"
+#include "elements/lines/typ_elementu.h"
 #include "elements/outputs/wmi.h"
 #include "elements/outputs/xgn.h"
 #include "elements/outputs/xgn30.h"
@@ -58,9 +60,7 @@ std::string pole(std::string_view komunikat, std::size_t od, std::size_t szeroko
 }
 
 std::string szesnastkowo(std::uint32_t klucz) {
-    char bufor[9];
-    std::snprintf(bufor, sizeof bufor, "%08X", static_cast<unsigned>(klucz));
-    return bufor;
+    return kluczXML(klucz);
 }
 
 // What a zone asks of other kinds. Until each accessor exists its function answers that nothing
@@ -74,9 +74,8 @@ struct Urzadzenie {
 };
 
 Urzadzenie urzadzenie(const Element& e) {
-    (void)e;
-    // needs the line element's type: e.podajTyp().podajKod(), .podajNumer() and .czyWStrefie()
-    return {};
+    const TypElementu& t = e.podajTyp();
+    return {t.podajKod(), t.podajNumer(), t.czyWStrefie()};
 }
 
 bool czyWejsciePozarowe(const Wmi& w) {
