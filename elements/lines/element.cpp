@@ -220,13 +220,17 @@ void Element::zapiszXML(std::string& bufor, std::uint8_t flagiXml) {
         znacznik(bufor, "group", typ->podajGrupe() != 0 ? 1 : 0);
     }
     // 5. The zone of an XGN-200's record.
+    // Logical number 0 names no record: zone 0 and no modules.
     if (kod == 96) {
-        if (const auto strefa = strefaXgn()) znacznik(bufor, "zone", *strefa);
+        if (numer == 0)
+            znacznik(bufor, "zone", 0);
+        else if (const auto strefa = strefaXgn())
+            znacznik(bufor, "zone", *strefa);
     }
     // 6. The device's channels.
     if (numer != 0) xmlKanaly(bufor, klucz);
     // 7. The modules of an XGN-300.
-    if (kod == 97) xmlModulyXgn30(bufor);
+    if (kod == 97 && numer != 0) xmlModulyXgn30(bufor);
     // 8.
     bufor += "</line_element>";
 }

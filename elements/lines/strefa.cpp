@@ -204,8 +204,8 @@ Strefa::Przypisania Strefa::podajPrzypisania() const {
 int Strefa::odczytajBlok(std::span<const std::uint8_t> blok) {
     if (blok.size() < static_cast<std::size_t>(dlugoscRekordu)) return bladNumeru;
     const int nr = blok[polNumerStarszy] << 8 | blok[polNumerMlodszy];
-    if (nr < 1 || nr > liczbaStrefCentrali()) return bladNumeru;
-    nrStrefy = nr;
+    // A record of another zone is refused: a damaged file must not give two zones one number.
+    if (nr < 1 || nr > liczbaStrefCentrali() || nr != nrStrefy) return bladNumeru;
     const int v = blok[polWariant];
     if (v < wariantNajnizszy || v > wariantNajwyzszy) return bladWariantu;
     wariant = v;

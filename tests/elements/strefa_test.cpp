@@ -82,7 +82,7 @@ TEST(Strefa, AcceptedRecordTakesEveryFieldAndWritesBackTheSameBytes) {
     Bajty b = rekord({0x03, 0xE8, 17, 0xA5, 0x5A}, std::string(64, 'x'));
     b[5] = 'Z';
     b[68] = '\0'; // whatever bytes a record holds travel back unchanged
-    Strefa z(1);
+    Strefa z(1000);
     ASSERT_EQ(z.odczytajBlok(b), 0);
     EXPECT_EQ(z.podajNumer(), 1000);
     EXPECT_EQ(z.podajWariant(), 17);
@@ -108,8 +108,9 @@ TEST(Strefa, RefusedRecordsKeepWhatWasSetBeforeTheRefusal) {
     const Odmowa odmowy[] = {
         {"number 0", rekord({0x00, 0x00, 3, 1, 1}, inny), 1, 7},
         {"number above the zones", rekord({0x02, 0x01, 3, 1, 1}, inny), 1, 7},
-        {"variant 18", rekord({0x00, 0x09, 18, 1, 1}, inny), 2, 9},
-        {"variant 0", rekord({0x00, 0x0A, 0, 1, 1}, inny), 2, 10},
+        {"another zone's record", rekord({0x00, 0x09, 3, 1, 1}, inny), 1, 7},
+        {"variant 18", rekord({0x00, 0x07, 18, 1, 1}, inny), 2, 7},
+        {"variant 0", rekord({0x00, 0x07, 0, 1, 1}, inny), 2, 7},
         {"short record", Bajty{0x00, 0x09, 3, 1, 1}, 1, 7},
         {"one byte short", krotki, 1, 7},
     };
@@ -134,7 +135,7 @@ TEST(Strefa, MessageTravelsInCodePage852) {
     z.zapiszBlok(b);
     const std::string w852(b.begin() + 5, b.begin() + 5 + 21);
     EXPECT_EQ(w852, "\x9D\xE0\x44\x8D \x97r\xA2\x64mie\x98\x63ie \xBE\xA2\x88w");
-    Strefa odczytana(2);
+    Strefa odczytana(1);
     ASSERT_EQ(odczytana.odczytajBlok(b), 0);
     EXPECT_EQ(utf8(*odczytana.podajOpis(1)), "ŁÓDŹ Śródmieście żółw           ");
 }
@@ -253,11 +254,12 @@ TEST_F(StrefaDruk, PrintoutHeaderAndRows) {
                       "|----------------------------------------------------------------------|\n");
 
     // Any message keeps the table's width.
+    Strefa z500(500);
     Bajty b = rekord({0x01, 0xF4, 1, 0, 0}, std::string(64, '%'));
     b[5 + 32] = '\0';
-    ASSERT_EQ(z.odczytajBlok(b), 0);
+    ASSERT_EQ(z500.odczytajBlok(b), 0);
     wiersz.clear();
-    z.drukujWiersz(wiersz);
+    z500.drukujWiersz(wiersz);
     EXPECT_EQ(wiersz, "|    500  |     1     |      0      | " + std::string(32, '%') +
                           " |\n|         |           |             | " + std::string(32, ' ') +
                           " |\n|" + std::string(70, '-') + "|\n");
