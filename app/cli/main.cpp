@@ -19,6 +19,10 @@
 #include "lang/kodowanie.h"
 #include "lang/language.h"
 #include "platform/pliki.h"
+#include "report/eksport_xml.h"
+#include "report/flagi_wydruku.h"
+#include "report/wydruk.h"
+#include "report/zapis_wydruku.h"
 
 namespace {
 
@@ -34,10 +38,15 @@ const char* const pomoc =
     "  info FILE                   model, version stamp, checksum and objects in use per kind\n"
     "  check FILE                  exit 0 when the file is valid; otherwise list every refused\n"
     "                              record (table index, object, refused field) and exit 1\n"
+    "  xml FILE -o OUT.xml         write the XML export\n"
+    "  print FILE -o OUT.txt [--kinds K1,K2,...] [--all]\n"
+    "                              write the printout as a text file; by default every kind is\n"
+    "                              listed with its used objects only, --all lists all of them\n"
     "  layout --model MODEL        where each kind starts in the element table of a model\n"
     "\n"
     "MODEL is 7800, 7400, 7600, 7200 or generic. --lang NAME takes the language library\n"
     "NAME_Lang.dll from the program's folder (default: polish, built in).\n"
+    "Kinds: elements, zones, wio, wou, wmi, hrn, hva, xgn, xgn300, pk, ls, lk, blc, xrm.\n"
     "Exit codes: 0 done, 1 invalid input or data, 2 wrong usage.\n";
 
 struct Argumenty {
@@ -169,6 +178,75 @@ int check(OtoczenieTerminala& o, const Argumenty& a) {
     return wynikBledneDane;
 }
 
+int xml(OtoczenieTerminala& o, const Argumenty& a) {
+    if (a.pliki.size() != 1 || !a.opcje.count("-o")) return uzycie("xml needs FILE and -o OUT.xml");
+    o.cichy = true;
+    WynikPliku wynik;
+    if (!wczytaj(o, a, wynik)) return wynikBledneDane;
+    if (wynik != WynikPliku::ok) {
+        OtoczenieTerminala::wypisz(a.pliki[0] + " could not be read whole (see check)");
+        return wynikBledneDane;
+    }
+    if (eksportujXML(a.opcje.at("-o"), {}, &o) != WynikZapisu::ok) {
+        OtoczenieTerminala::wypisz("cannot write " + a.opcje.at("-o"));
+        return wynikBledneDane;
+    }
+    return wynikGotowe;
+}
+
+// The printout choice from --kinds and --all; false for an unknown kind name.
+bool wyborWydruku(const Argumenty& a, WyborWydruku& w) {
+    std::vector<std::string> rodzaje = {"elements", "zones",  "wio", "wou", "wmi", "hrn", "hva",
+                                        "xgn",      "xgn300", "pk",  "ls",  "lk",  "blc", "xrm"};
+    if (a.opcje.count("--kinds")) {
+        rodzaje.clear();
+        std::string lista = a.opcje.at("--kinds");
+        for (std::size_t p = 0; p <= lista.size();) {
+            const std::size_t k = std::min(lista.find(',', p), lista.size());
+            rodzaje.push_back(lista.substr(p, k - p));
+            p = k + 1;
+        }
+    }
+    const std::map<std::string, WyborRodzaju*> pary = {
+        {"zones", &w.strefy}, {"wio", &w.wio}, {"wou", &w.wou}, {"wmi", &w.wmi},
+        {"hrn", &w.hrn},      {"hva", &w.hva}, {"xgn", &w.xgn}, {"xgn300", &w.xgn30}};
+    const std::map<std::string, bool*> pojedyncze = {
+        {"elements", &w.elementyLiniowe}, {"pk", &w.pk}, {"ls", &w.ls}, {"lk", &w.lk}};
+    for (const auto& r : rodzaje) {
+        if (pary.count(r)) {
+            pary.at(r)->zaznaczony = true;
+            pary.at(r)->wszystkie = a.flagaAll;
+        } else if (pojedyncze.count(r)) {
+            *pojedyncze.at(r) = true;
+        } else if (r != "blc" && r != "xrm") { // those two are never printed
+            OtoczenieTerminala::wypisz("unknown kind " + r);
+            return false;
+        }
+    }
+    return true;
+}
+
+int print(OtoczenieTerminala& o, const Argumenty& a) {
+    if (a.pliki.size() != 1 || !a.opcje.count("-o"))
+        return uzycie("print needs FILE and -o OUT.txt");
+    WyborWydruku wybor;
+    if (!wyborWydruku(a, wybor)) return wynikUzycie;
+    o.cichy = true;
+    WynikPliku wynik;
+    if (!wczytaj(o, a, wynik)) return wynikBledneDane;
+    if (wynik != WynikPliku::ok) {
+        OtoczenieTerminala::wypisz(a.pliki[0] + " could not be read whole (see check)");
+        return wynikBledneDane;
+    }
+    ustalFlagiDrukowania(wybor);
+    const auto raport = zlozRaport(*biezacaCentrala);
+    if (!raport || zapiszRaport(a.opcje.at("-o"), *raport) != WynikZapisu::ok) {
+        OtoczenieTerminala::wypisz("cannot write " + a.opcje.at("-o"));
+        return wynikBledneDane;
+    }
+    return wynikGotowe;
+}
+
 // Options that take a value, and the commands.
 const std::vector<std::string> opcjeZWartoscia = {"--lang", "--model", "-o", "--kinds"};
 
@@ -208,8 +286,9 @@ int main(int argc, char** argv) {
     std::string blad;
     if (!parsuj(argc, argv, a, blad)) return uzycie(blad);
     using Polecenie = int (*)(OtoczenieTerminala&, const Argumenty&);
-    const std::map<std::string, Polecenie> polecenia = {
-        {"layout", layout}, {"new", nowy}, {"info", info}, {"check", check}};
+    const std::map<std::string, Polecenie> polecenia = {{"layout", layout}, {"new", nowy},
+                                                        {"info", info},     {"check", check},
+                                                        {"xml", xml},       {"print", print}};
     const auto it = polecenia.find(a.polecenie);
     if (it == polecenia.end())
         return uzycie(a.polecenie.empty() ? "no command given" : "unknown command " + a.polecenie);
