@@ -119,23 +119,27 @@ WynikPliku zapiszKonfiguracje(const std::string& sciezka, Otoczenie& otoczenie) 
 }
 
 WynikPliku odczytajKonfiguracje(const std::string& sciezka, Otoczenie& otoczenie) {
-    Centrala& c = *biezacaCentrala;
     const auto dane = platform::czytajPlik(sciezka);
     if (!dane) {
         otoczenie.blad(komunikatBrakuPliku(sciezka));
         return WynikPliku::brakPliku;
     }
     if (plik != nullptr) plik->ustalOstatniKatalog(platform::katalogPliku(sciezka));
+    return odczytajKonfiguracje(*dane, otoczenie);
+}
+
+WynikPliku odczytajKonfiguracje(std::span<const std::uint8_t> dane, Otoczenie& otoczenie) {
+    Centrala& c = *biezacaCentrala;
     // Everything is checked before anything changes: a rejected file leaves the configuration,
     // the assignment stack and the transfer flags as they were.
-    const std::size_t koniecRekordow = dane->size() >= dlugoscSumy ? dane->size() - dlugoscSumy : 0;
-    if (dane->size() < dlugoscSumy || sumaKontrolna(std::span(*dane).first(koniecRekordow)) !=
-                                          static_cast<std::uint16_t>((*dane)[koniecRekordow] << 8 |
-                                                                     (*dane)[koniecRekordow + 1])) {
+    const std::size_t koniecRekordow = dane.size() >= dlugoscSumy ? dane.size() - dlugoscSumy : 0;
+    if (dane.size() < dlugoscSumy ||
+        sumaKontrolna(dane.first(koniecRekordow)) !=
+            static_cast<std::uint16_t>(dane[koniecRekordow] << 8 | dane[koniecRekordow + 1])) {
         otoczenie.bladPliku();
         return WynikPliku::bladSumy;
     }
-    const std::string_view tekstPliku(reinterpret_cast<const char*>(dane->data()), koniecRekordow);
+    const std::string_view tekstPliku(reinterpret_cast<const char*>(dane.data()), koniecRekordow);
     if (koniecRekordow < dlugoscNaglowka ||
         !c.czyTaSygnatura(tekstPliku.substr(0, dlugoscSygnatury)) ||
         Centrala::odczytajWersjePliku(tekstPliku.substr(dlugoscSygnatury, dlugoscStempla)) == 0) {
@@ -156,14 +160,14 @@ WynikPliku odczytajKonfiguracje(const std::string& sciezka, Otoczenie& otoczenie
     WynikPliku wynik = WynikPliku::ok;
     std::size_t pozycja = dlugoscNaglowka;
     for (PrzejscieTablicy p(c); !p.koniec(); p.dalej()) {
-        if (pozycja >= koniecRekordow || pozycja + 1 + (*dane)[pozycja] > koniecRekordow) {
+        if (pozycja >= koniecRekordow || pozycja + 1 + dane[pozycja] > koniecRekordow) {
             // The file ends before the table does.
             otoczenie.bladPliku();
             wynik = WynikPliku::bladFormatu;
             break;
         }
-        const std::size_t dlugosc = (*dane)[pozycja];
-        const auto rekord = std::span(*dane).subspan(pozycja + 1, dlugosc);
+        const std::size_t dlugosc = dane[pozycja];
+        const auto rekord = dane.subspan(pozycja + 1, dlugosc);
         pozycja += 1 + dlugosc;
         const int kod = p.biezacy().odczytajBlok(rekord);
         if (kod != 0 && otoczenie.bladDanych(p.podajIndeks(), p.biezacy().podajNazwe(), kod,

@@ -27,6 +27,8 @@ WynikPliku zapiszKonfiguracje(const std::string& sciezka, Otoczenie& otoczenie);
 // check leaves the configuration exactly as it was. A refused record asks the user to skip it or
 // stop; a file that ends before the table walk does, or that holds bytes after it, is a file error.
 WynikPliku odczytajKonfiguracje(const std::string& sciezka, Otoczenie& otoczenie);
+// The same from the bytes of a file already in memory.
+WynikPliku odczytajKonfiguracje(std::span<const std::uint8_t> dane, Otoczenie& otoczenie);
 
 // The 16-bit sum of the bytes, each taken as 0..255.
 std::uint16_t sumaKontrolna(std::span<const std::uint8_t> dane);
