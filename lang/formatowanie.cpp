@@ -1,5 +1,7 @@
 #include "lang/formatowanie.h"
 
+#include "core/globalne.h"
+
 #include <cstring>
 
 #include "lang/kodowanie.h"
@@ -20,8 +22,7 @@ std::string konwersjeSzablonu(std::string_view szablon) {
     return wynik;
 }
 
-std::string bezpiecznySzablon(int numer) {
-    const std::string szablon = tekst(numer);
+std::string wyznaczBezpiecznySzablon(const std::string& szablon, int numer) {
     const auto teksty = tekstyWbudowane();
     const auto it = std::lower_bound(teksty.begin(), teksty.end(), numer,
                                      [](const TekstWbudowany& t, int n) { return t.numer < n; });
@@ -29,6 +30,11 @@ std::string bezpiecznySzablon(int numer) {
         return konwersjeSzablonu(szablon).empty() ? szablon : "";
     const std::string wlasny = utf8NaStronaKodowa(it->tekst, 1250);
     return konwersjeSzablonu(szablon) == konwersjeSzablonu(wlasny) ? szablon : wlasny;
+}
+
+std::string bezpiecznySzablon(int numer) {
+    if (jezyk != nullptr) return jezyk->podajSzablon(numer);
+    return wyznaczBezpiecznySzablon(tekst(numer), numer);
 }
 
 std::string naSzerokosc(std::string tekst, std::size_t szerokosc) {

@@ -15,6 +15,8 @@ std::string konwersjeSzablonu(std::string_view szablon);
 
 // The template of the number that is safe to fill: the current language's, or the program's own.
 std::string bezpiecznySzablon(int numer);
+// The same decision for a given template of that number.
+std::string wyznaczBezpiecznySzablon(const std::string& szablon, int numer);
 
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"
@@ -23,8 +25,12 @@ std::string bezpiecznySzablon(int numer);
 // pass int for d/i/u/x/X/c and const char* for s).
 template <class... Argumenty>
 std::string wypelnijSzablon(const std::string& szablon, Argumenty... argumenty) {
-    const int dlugosc = std::snprintf(nullptr, 0, szablon.c_str(), argumenty...);
+    // Most results fit a line of the printout; longer ones are formatted again at their length.
+    char krotki[256];
+    const int dlugosc = std::snprintf(krotki, sizeof krotki, szablon.c_str(), argumenty...);
     if (dlugosc <= 0) return {};
+    if (static_cast<std::size_t>(dlugosc) < sizeof krotki)
+        return std::string(krotki, static_cast<std::size_t>(dlugosc));
     std::string wynik(static_cast<std::size_t>(dlugosc) + 1, '\0');
     std::snprintf(wynik.data(), wynik.size(), szablon.c_str(), argumenty...);
     wynik.resize(static_cast<std::size_t>(dlugosc));

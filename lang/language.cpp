@@ -5,6 +5,7 @@
 #include "core/centrala.h"
 #include "core/globalne.h"
 #include "core/otoczenie.h"
+#include "lang/formatowanie.h"
 #include "lang/kodowanie.h"
 #include "lang/teksty_polskie.h"
 #include "platform/biblioteka_tekstow.h"
@@ -52,6 +53,7 @@ Otoczenie& Language::podajOtoczenie() const {
 
 bool Language::zaladujBiblioteke() {
     biblioteka.reset();
+    szablony.clear();
     if (czyPolski()) return true;
     const std::string plikBiblioteki = podajPlikBiblioteki();
     // Library names ignore letter case, as they do where the libraries come from.
@@ -73,6 +75,13 @@ bool Language::zaladujBiblioteke() {
     }
     biblioteka = std::move(teksty);
     return true;
+}
+
+const std::string& Language::podajSzablon(int numer) const {
+    auto it = szablony.find(numer);
+    if (it == szablony.end())
+        it = szablony.emplace(numer, wyznaczBezpiecznySzablon(podajTekst(numer), numer)).first;
+    return it->second;
 }
 
 void Language::ustawJezyk(const std::string& nowa) {

@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <unordered_map>
 
 #include "core/otoczenie.h"
 
@@ -46,6 +47,10 @@ public:
     const std::string& podajKatalogProgramu() const { return katalogProgramu; }
     // Where questions and load errors are shown; none means nobody is asked (answer No).
     void ustalOtoczenie(Otoczenie* o) { otoczenie = o; }
+    // The template of a number that is safe to fill (see lang/formatowanie.h), remembered until
+    // another library is loaded: printouts fill the same few templates thousands of times.
+    const std::string& podajSzablon(int numer) const;
+
     // Library file of the current name: program folder, name, "_Lang.dll".
     std::string podajPlikBiblioteki() const;
 
@@ -61,6 +66,7 @@ private:
     std::optional<std::map<int, std::string>> biblioteka;
     // The program's own table, converted once to Windows-1250.
     std::map<int, std::string> wlasne;
+    mutable std::unordered_map<int, std::string> szablony;
 };
 
 // The text for a number from the process-wide language object, or from the program's own table

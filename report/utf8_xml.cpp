@@ -60,7 +60,18 @@ char32_t znakGorny(unsigned char b, TablicaUTF8 tablica, int stronaKodowa) {
 std::string kodujUTF8(std::string_view zrodlo, TablicaUTF8 tablica, int stronaKodowa) {
     std::string wynik;
     wynik.reserve(zrodlo.size() + zrodlo.size() / 4);
-    for (char c : zrodlo) {
+    for (std::size_t i = 0; i < zrodlo.size(); ++i) {
+        // Runs of plain characters, most of a document, are copied whole.
+        std::size_t koniec = i;
+        while (koniec < zrodlo.size() && static_cast<unsigned char>(zrodlo[koniec]) >= 0x20 &&
+               static_cast<unsigned char>(zrodlo[koniec]) < 0x80)
+            ++koniec;
+        if (koniec > i) {
+            wynik.append(zrodlo.substr(i, koniec - i));
+            i = koniec - 1;
+            continue;
+        }
+        const char c = zrodlo[i];
         const auto b = static_cast<unsigned char>(c);
         if (b < 0x80) {
             wynik += czyZnakSterujacy(b) ? '#' : c;

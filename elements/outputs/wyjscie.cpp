@@ -237,9 +237,13 @@ int Wyjscie::drukujWiersz(std::string& bufor) {
     const std::string tekstWariantu = w == 0 ? "---" : sformatuj("%-3d", w);
     bufor += sformatuj("|  %-2d   |    %d    |     %s     |    %.2d:%.2d   |%-32s|\n", numer, typ,
                        tekstWariantu.c_str(), opoznienieMin, opoznienieSek, opisy[0].c_str());
-    for (std::size_t i = 1; i < opisy.size(); ++i)
-        bufor +=
-            sformatuj("|       |         |             |            |%-32s|\n", opisy[i].c_str());
+    for (std::size_t i = 1; i < opisy.size(); ++i) {
+        // "|       |         |             |            |%-32s|\n", without a format call per row.
+        bufor += "|       |         |             |            |";
+        bufor += opisy[i];
+        if (opisy[i].size() < 32) bufor.append(32 - opisy[i].size(), ' ');
+        bufor += "|\n";
+    }
     bufor += "|-----------------------------------------------------------------------------|\n";
     return static_cast<int>(opisy.size()) + 1;
 }
