@@ -4,6 +4,9 @@
 
 #include "core/centrala.h"
 #include "core/globalne.h"
+#include "elements/outputs/sygnalizator.h"
+#include "elements/outputs/xgn.h"
+#include "elements/outputs/xgn30.h"
 #include "lang/language.h"
 
 FlagiKlasy Element::flagi{1, 1};
@@ -306,19 +309,49 @@ void Element::xmlModulyXgn30(std::string& bufor) const {
     bufor += "</modules>";
 }
 
-// needs the XGN record: no data until that kind is built.
+// The records the line element's fragment reports on are looked up only for logical numbers
+// 1..count of their kind.
 std::optional<int> Element::strefaXgn() const {
-    return std::nullopt;
+    const Centrala* c = biezacaCentrala;
+    const int n = typ->podajNumer();
+    if (c == nullptr || n < 1 || n > c->liczbaXgn) return std::nullopt;
+    const Xgn* x = c->xgn[static_cast<std::size_t>(n - 1)];
+    if (x == nullptr) return std::nullopt;
+    return x->podajParametr();
 }
 
-// needs the WIO/WOU/WMI/HRN/HVA/XGN records: no data until they are built.
 std::optional<Element::ObecneKanaly> Element::obecneKanaly() const {
+    const Centrala* c = biezacaCentrala;
+    const int kod = typ->podajKod();
+    const int n = typ->podajNumer();
+    if (c == nullptr) return std::nullopt;
+    // HRN (80), HVA/HLT (81..88): output 1 is present when the sounder's type is not 0.
+    if (kod >= 80 && kod <= 88) {
+        const Sygnalizator* s = sygnalizatorElementu(kod, n);
+        if (s == nullptr) return std::nullopt;
+        ObecneKanaly k;
+        k.wyjscia = s->podajTyp() != 0 ? 0x01 : 0x00;
+        return k;
+    }
+    // XGN 200: output 1 is P1, present while it has a variant; P2 and P3 are added by the caller.
+    if (kod == 96) {
+        if (n < 1 || n > c->liczbaXgn) return std::nullopt;
+        const Xgn* x = c->xgn[static_cast<std::size_t>(n - 1)];
+        if (x == nullptr) return std::nullopt;
+        return ObecneKanaly{0, static_cast<std::uint8_t>(x->podajWariant() != 0 ? 0x01 : 0)};
+    }
     return std::nullopt;
 }
 
-// needs the Xgn30 record: no data until that kind is built.
 std::optional<std::array<std::uint8_t, 3>> Element::maskiModulowXgn30() const {
-    return std::nullopt;
+    const Centrala* c = biezacaCentrala;
+    const int n = typ->podajNumer();
+    if (c == nullptr || n < 1 || n > c->liczbaXgn30) return std::nullopt;
+    const Xgn30* x = c->xgn30[static_cast<std::size_t>(n - 1)];
+    if (x == nullptr) return std::nullopt;
+    return std::array<std::uint8_t, 3>{static_cast<std::uint8_t>(x->podajMaskeBqa()),
+                                       static_cast<std::uint8_t>(x->podajMaskeBtz()),
+                                       static_cast<std::uint8_t>(x->podajBkv())};
 }
 
 int Element::drukujWiersz(std::string& bufor) {

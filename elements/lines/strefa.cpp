@@ -86,19 +86,16 @@ bool czyWejsciePozarowe(const Wmi& w) {
 
 // BQA modules declared on an XGN 300 unit: bit m - 1 for module m.
 int maskaModulow(const Xgn30& x) {
-    (void)x;
-    return 0; // needs the unit's BQA declarations (maskaBqa)
+    return x.podajMaskeBqa();
 }
 
 int strefaModulu(const Xgn30& x, int modul) {
-    (void)x;
-    (void)modul;
-    return 0; // needs the zone of the unit's BQA module
+    const ModulBqa* m = x.podajModulBqa(modul);
+    return m != nullptr ? m->podajStrefe() : 0;
 }
 
 int strefaPierwszegoWejscia(const Xrm& x) {
-    (void)x;
-    return 0; // needs the XRM's first input zone (strefaLk 1)
+    return x.podajStrefeLk(1);
 }
 
 template <class T, std::size_t N>

@@ -1,17 +1,17 @@
-// An HRN sounder.
+// An HRN sounder (line devices of type code 80).
 #pragma once
 
-#include "core/rekord_nieobslugiwany.h"
+#include "elements/outputs/sygnalizator.h"
 
-class Hrn : public RekordNieobslugiwany {
+class Hrn : public Sygnalizator {
 public:
     static FlagiKlasy flagi;
+    static constexpr int kodLinii = 80;
 
     explicit Hrn(int numer);
 
-    int podajNumer() const { return numer; }
-    bool czyPrzesylac() const override { return flagi.przesylanie != 0; }
-
-private:
-    int numer; // logical number
+protected:
+    const FlagiKlasy& podajFlagi() const override { return flagi; }
+    // <sound_pattern>: bits 0..1 of the mode byte.
+    void dopiszDzwiekXML(std::string& bufor, int tryb) const override;
 };

@@ -1,17 +1,18 @@
-// An HVA or HLT sounder.
+// An HVA or HLT sounder or sounder-beacon (line devices of type codes 81..88).
 #pragma once
 
-#include "core/rekord_nieobslugiwany.h"
+#include "elements/outputs/sygnalizator.h"
 
-class Hva : public RekordNieobslugiwany {
+class Hva : public Sygnalizator {
 public:
     static FlagiKlasy flagi;
+    static constexpr int pierwszyKodLinii = 81;
+    static constexpr int ostatniKodLinii = 88;
 
     explicit Hva(int numer);
 
-    int podajNumer() const { return numer; }
-    bool czyPrzesylac() const override { return flagi.przesylanie != 0; }
-
-private:
-    int numer; // logical number
+protected:
+    const FlagiKlasy& podajFlagi() const override { return flagi; }
+    // <sequence>: bits 0..3 of the mode byte plus 1; <volume>: bits 4..5.
+    void dopiszDzwiekXML(std::string& bufor, int tryb) const override;
 };

@@ -283,6 +283,22 @@ int Stos::trybZrodlaZTablicy(const Klucz& k) const {
         return c->pk[k.numer - 1]->trybPrzypisania();
     if (k.kod == kodLs && k.numer >= 1 && k.numer <= c->liczbaLs)
         return c->ls[k.numer - 1]->trybPrzypisania();
+    // A sounder's list has sub-number 0 and index 0; other keys of its kind name no source.
+    if (k.kod == kodHrn && k.podnumer == 0 && k.indeks == 0 && k.numer >= 1 &&
+        k.numer <= c->liczbaHrn)
+        return c->hrn[static_cast<std::size_t>(k.numer - 1)]->trybPrzypisania();
+    if (k.kod == kodHva && k.podnumer == 0 && k.indeks == 0 && k.numer >= 1 &&
+        k.numer <= c->liczbaHva)
+        return c->hva[static_cast<std::size_t>(k.numer - 1)]->trybPrzypisania();
+    if (k.kod == kodXgn && k.numer >= 1 && k.numer <= c->liczbaXgn)
+        return c->xgn[static_cast<std::size_t>(k.numer - 1)]->trybPrzypisania();
+    // BQA modules by index; BTZ (1..4) and BKV (5) modules by index and output.
+    if ((k.kod == kodBqa || k.kod == kodBtz) && k.numer >= 1 && k.numer <= c->liczbaXgn30)
+        return c->xgn30[static_cast<std::size_t>(k.numer - 1)]->trybZrodla(k.kod, k.indeks,
+                                                                           k.podnumer);
+    // Sub-number 2 is output PK, 3..6 the BHU outputs 1..4.
+    if (k.kod == kodXrm && k.numer >= 1 && k.numer <= c->liczbaXrm)
+        return c->xrm[static_cast<std::size_t>(k.numer - 1)]->trybPodnumeru(k.podnumer);
     // The other sources keep no assignment mode yet, so they take no assignments.
     return 0;
 }

@@ -173,14 +173,21 @@ TEST_P(TablicaModelu, WalkVisitsEveryTransferredEntryOnceAndNeverAFiller) {
     Srodowisko s(GetParam().typ);
     Centrala& c = s.c();
     std::vector<int> odwiedzone;
+    int blokiXgn30 = 0;
     c.stos->zerujKursor();
     for (PrzejscieTablicy p(c); !p.koniec(); p.dalej()) {
-        // Only the stack, which travels one source at a time, is visited again in a row.
-        if (!odwiedzone.empty() && odwiedzone.back() == p.podajIndeks())
-            ASSERT_EQ(p.podajIndeks(), c.indStos);
-        else
-            odwiedzone.push_back(p.podajIndeks());
+        // Only the stack, which travels one source at a time, and the XGN 300 units, each with
+        // its 14 blocks, are visited again in a row.
+        const int i = p.podajIndeks();
+        if (!odwiedzone.empty() && odwiedzone.back() == i) {
+            ASSERT_TRUE(i == c.indStos || (i >= c.poczXgn30 && i < c.poczXrm)) << i;
+            if (i != c.indStos) ++blokiXgn30;
+        } else {
+            odwiedzone.push_back(i);
+            if (i >= c.poczXgn30 && i < c.poczXrm) ++blokiXgn30;
+        }
     }
+    EXPECT_EQ(blokiXgn30, 14 * c.liczbaXgn30);
     std::vector<int> oczekiwane;
     for (int i = 0; i < c.liczbaElementowSystemu; ++i) {
         const bool brx = i >= c.indBrx && i < c.poczXgn;
