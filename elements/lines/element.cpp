@@ -5,6 +5,9 @@
 #include "core/centrala.h"
 #include "core/globalne.h"
 #include "elements/outputs/sygnalizator.h"
+#include "elements/outputs/wio.h"
+#include "elements/outputs/wmi.h"
+#include "elements/outputs/wou.h"
 #include "elements/outputs/xgn.h"
 #include "elements/outputs/xgn30.h"
 #include "lang/language.h"
@@ -325,6 +328,31 @@ std::optional<Element::ObecneKanaly> Element::obecneKanaly() const {
     const int kod = typ->podajKod();
     const int n = typ->podajNumer();
     if (c == nullptr) return std::nullopt;
+    // A logical number outside the count gives empty lists: no record has that number.
+    ObecneKanaly kanaly;
+    if (kod == 64) {
+        if (n >= 1 && n <= c->liczbaWio) {
+            const Wio* w = c->wio[static_cast<std::size_t>(n - 1)];
+            if (w != nullptr && w->podajWariant() != 0) {
+                kanaly.wejscia = 0x03;
+                kanaly.wyjscia = 0x01;
+            }
+        }
+        return kanaly;
+    }
+    if (kod == 65 || kod == 66) {
+        const int grup = kod == 65 ? c->liczbaGrupWou : c->liczbaGrupWmi;
+        if (n < 1 || n > grup) return kanaly;
+        for (int k = 1; k <= 8; ++k) {
+            const std::size_t i = static_cast<std::size_t>((n - 1) * 8 + k - 1);
+            const int wariant = kod == 65 ? (c->wou[i] != nullptr ? c->wou[i]->podajWariant() : 0)
+                                          : (c->wmi[i] != nullptr ? c->wmi[i]->podajWariant() : 0);
+            if (wariant == 0) continue;
+            (kod == 65 ? kanaly.wyjscia : kanaly.wejscia) |=
+                static_cast<std::uint8_t>(1u << (k - 1));
+        }
+        return kanaly;
+    }
     // HRN (80), HVA/HLT (81..88): output 1 is present when the sounder's type is not 0.
     if (kod >= 80 && kod <= 88) {
         const Sygnalizator* s = sygnalizatorElementu(kod, n);

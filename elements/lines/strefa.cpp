@@ -38,7 +38,6 @@ constexpr int kodWmi = 66;
 constexpr int kodXrm = 103;
 constexpr int wejscWmi = 8;
 constexpr int modulowBqa = 8;
-constexpr int wariantWejsciaPozarowego = 2;
 constexpr std::uint32_t idJednostkiXgn30 = 0x7001;
 constexpr std::uint32_t idModuluXgn30 = 0x7100;
 
@@ -79,9 +78,7 @@ Urzadzenie urzadzenie(const Element& e) {
 }
 
 bool czyWejsciePozarowe(const Wmi& w) {
-    (void)w;
-    // needs the WMI input's variant: w.podajWariant() == wariantWejsciaPozarowego
-    return false;
+    return w.podajWariant() == Wmi::wariantPozarowy;
 }
 
 // BQA modules declared on an XGN 300 unit: bit m - 1 for module m.

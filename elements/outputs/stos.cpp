@@ -283,6 +283,15 @@ int Stos::trybZrodlaZTablicy(const Klucz& k) const {
         return c->pk[k.numer - 1]->trybPrzypisania();
     if (k.kod == kodLs && k.numer >= 1 && k.numer <= c->liczbaLs)
         return c->ls[k.numer - 1]->trybPrzypisania();
+    if (k.kod == kodWio && k.numer >= 1 && k.numer <= c->liczbaWio) {
+        const Wio* w = c->wio[static_cast<std::size_t>(k.numer - 1)];
+        return w != nullptr ? w->trybPrzypisania() : 0;
+    }
+    if (k.kod == kodWou && k.numer >= 1 && k.numer <= c->liczbaGrupWou && k.podnumer >= 1 &&
+        k.podnumer <= 8) {
+        const Wou* w = c->wou[static_cast<std::size_t>((k.numer - 1) * 8 + k.podnumer - 1)];
+        return w != nullptr ? w->trybPrzypisania() : 0;
+    }
     // A sounder's list has sub-number 0 and index 0; other keys of its kind name no source.
     if (k.kod == kodHrn && k.podnumer == 0 && k.indeks == 0 && k.numer >= 1 &&
         k.numer <= c->liczbaHrn)
@@ -299,7 +308,6 @@ int Stos::trybZrodlaZTablicy(const Klucz& k) const {
     // Sub-number 2 is output PK, 3..6 the BHU outputs 1..4.
     if (k.kod == kodXrm && k.numer >= 1 && k.numer <= c->liczbaXrm)
         return c->xrm[static_cast<std::size_t>(k.numer - 1)]->trybPodnumeru(k.podnumer);
-    // The other sources keep no assignment mode yet, so they take no assignments.
     return 0;
 }
 

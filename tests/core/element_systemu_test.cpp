@@ -63,25 +63,6 @@ TEST(Rodzaje, FunctionNumbersAndNames) {
     }
 }
 
-TEST(Rodzaje, RecordsNotHandledYetAreRefusedNotInvented) {
-    Srodowisko s;
-    Wio w(1);
-    Bajty blok{1, 2, 3};
-    w.zapiszBlok(blok);
-    EXPECT_TRUE(blok.empty());
-    EXPECT_EQ(w.podajDlugoscBloku(), 0);
-    const std::uint8_t rekord[200] = {};
-    EXPECT_NE(w.odczytajBlok(rekord), 0);
-    std::string xml, wiersz;
-    w.zapiszXML(xml, 0xFF);
-    w.drukujWiersz(wiersz);
-    w.drukujNaglowek(wiersz);
-    EXPECT_TRUE(xml.empty());
-    EXPECT_TRUE(wiersz.empty());
-    EXPECT_FALSE(w.czyDrukowac());
-    EXPECT_EQ(w.ustalZapytanie(blok, 0x55), 0);
-}
-
 TEST(Rodzaje, EditorsWorkOnCopies) {
     Srodowisko s;
     Wou kopia = *s.c().wou[10];

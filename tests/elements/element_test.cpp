@@ -599,9 +599,13 @@ TEST(XmlElementu, SounderModelsOutsideTheKeyListWriteZoneAndGroup) {
 
 // Until the WIO, WOU, WMI, HRN, HVA, XGN and Xgn30 records exist, nothing that depends on them
 // is written.
-TEST(XmlElementu, DevicesWithoutRecordDataStateNothingAboutThem) {
+TEST(XmlElementu, DevicesWhoseRecordsAreUnusedListNoChannels) {
     Srodowisko s;
-    for (int kod : {64, 65, 66}) {
+    // WIO has inputs and an output, WOU outputs only, WMI inputs only.
+    const std::pair<int, const char*> przypadki[] = {{64, "<inputs></inputs><outputs></outputs>"},
+                                                     {65, "<outputs></outputs>"},
+                                                     {66, "<inputs></inputs>"}};
+    for (const auto& [kod, kanaly] : przypadki) {
         Element e(1, 2);
         ASSERT_EQ(e.ustalTypZKodu(kod), 0);
         ASSERT_EQ(e.podajTyp().ustalNumer(3), 0);
@@ -611,8 +615,8 @@ TEST(XmlElementu, DevicesWithoutRecordDataStateNothingAboutThem) {
         std::snprintf(oczekiwany, sizeof oczekiwany,
                       "<line_element><id>0102%02X03</id><type>%d</type><line>1</line>"
                       "<element_nr>2</element_nr><serial_nr>%02X 00 00 00 00 00 </serial_nr>"
-                      "<mode>1</mode><logical_nr>3</logical_nr></line_element>",
-                      kod, kod, kod);
+                      "<mode>1</mode><logical_nr>3</logical_nr>%s</line_element>",
+                      kod, kod, kod, kanaly);
         EXPECT_EQ(xml, oczekiwany) << kod;
     }
 }

@@ -2,7 +2,6 @@
 // pages.
 #include <gtest/gtest.h>
 
-#include "core/rekord_nieobslugiwany.h"
 #include "elements/lines/element.h"
 #include "elements/lines/strefa.h"
 #include "elements/outputs/blc.h"
@@ -22,15 +21,16 @@
 #include "report/strony.h"
 #include "report/wydruk.h"
 #include "report/zapis_wydruku.h"
+#include "wspolne/element_zastepczy.h"
 #include "wspolne/srodowisko.h"
 
 namespace {
 
 // A table entry with a name, a heading and rows of its own.
-class Wpis : public RekordNieobslugiwany {
+class Wpis : public ElementZastepczy {
 public:
     Wpis(std::string nazwa, bool drukowany, std::string wiersze)
-        : RekordNieobslugiwany(0, 0, std::move(nazwa)), drukowany(drukowany),
+        : ElementZastepczy(0, 0, std::move(nazwa)), drukowany(drukowany),
           wiersze(std::move(wiersze)) {}
     int drukujWiersz(std::string& b) override {
         b += wiersze;

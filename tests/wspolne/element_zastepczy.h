@@ -1,11 +1,10 @@
-// Base of a kind whose record layout the program does not handle yet: it writes an empty record,
-// takes back only an empty one and refuses any record with data, contributes nothing to the XML
-// export or the printout and names nothing by key. Nothing here may look like real data.
+// A table entry for tests: it writes an empty record, takes back only an empty one, contributes
+// nothing to the XML export or the printout and names nothing by key.
 #pragma once
 
 #include "core/element_systemu.h"
 
-class RekordNieobslugiwany : public ElementSystemu {
+class ElementZastepczy : public ElementSystemu {
 public:
     using ElementSystemu::ElementSystemu;
 
