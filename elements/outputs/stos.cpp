@@ -353,3 +353,10 @@ int Stos::limitPaneli(int t, int v) {
         return 64000;
     return 0;
 }
+
+bool Stos::czyPrzekroczonyLimit() const {
+    if (biezacaCentrala == nullptr) return false;
+    const int limit = limitPaneli(biezacaCentrala->podajTypCentrali(),
+                                  biezacaCentrala->podajWersjeOprogramowania());
+    return limit != 0 && podajLiczbeWpisow() > limit;
+}

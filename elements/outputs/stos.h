@@ -88,6 +88,9 @@ public:
 
     // Largest stack the panel firmware takes, 0 when it sets no limit below the capacity.
     static int limitPaneli(int typCentrali, int wersjaOprogramowania);
+    // Checked before a configuration is sent: whether the stack holds more entries than the
+    // current panel's firmware takes (the transfer then stops with text 390).
+    bool czyPrzekroczonyLimit() const;
 
 private:
     static std::uint64_t spakuj(const Klucz& k);

@@ -210,4 +210,14 @@ TEST(StosFirmware, OlderFirmwareUsesOtherFunctionNumbersAndSmallerStacks) {
     jezyk = nullptr;
 }
 
+TEST_F(StosTest, SizeLimitOfOlderFirmwareIsCheckedBeforeSending) {
+    ASSERT_EQ(s.c().odczytajIdentyfikacje("PSC7800V2.2"), 22);
+    for (int i = 0; i < 10000; ++i) stos.dodajPrzypisanie(Stos::kodPk, 2, 0, 128, 1, 0, 0);
+    EXPECT_FALSE(stos.czyPrzekroczonyLimit());
+    stos.dodajPrzypisanie(Stos::kodPk, 2, 0, 128, 1, 0, 0);
+    EXPECT_TRUE(stos.czyPrzekroczonyLimit());
+    ASSERT_EQ(s.c().odczytajIdentyfikacje("PSC7800V3.1"), 31);
+    EXPECT_FALSE(stos.czyPrzekroczonyLimit());
+}
+
 } // namespace
