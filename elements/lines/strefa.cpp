@@ -44,6 +44,8 @@ constexpr std::uint32_t idModuluXgn30 = 0x7100;
 constexpr int grupaStref = 1; // XML group bit of the zones section
 
 const char* const szablonWiersza1 = "|    %-3d  |     %-2d    |      %-3d    | %s |\n";
+// Zones 1000 and above take the first cell's leading blank, so the row keeps the table's width.
+const char* const szablonWiersza1Szeroki = "|   %-4d  |     %-2d    |      %-3d    | %s |\n";
 const char* const poczatekWiersza2 = "|         |           |             | ";
 
 int liczbaStrefCentrali() {
@@ -253,8 +255,8 @@ int Strefa::ustalZapytanie(Bajty& zapytanie, std::uint8_t pierwszy) {
 
 int Strefa::drukujWiersz(std::string& bufor) {
     const std::size_t przed = bufor.size();
-    bufor += wypelnijSzablon(szablonWiersza1, nrStrefy, wariant, liczbaElementow(),
-                             pole(komunikat, 0, dlugoscLinii).c_str());
+    bufor += wypelnijSzablon(nrStrefy >= 1000 ? szablonWiersza1Szeroki : szablonWiersza1, nrStrefy,
+                             wariant, liczbaElementow(), pole(komunikat, 0, dlugoscLinii).c_str());
     bufor += poczatekWiersza2 + pole(komunikat, dlugoscLinii, dlugoscLinii) + " |\n";
     bufor += "|" + std::string(70, '-') + "|\n";
     return static_cast<int>(bufor.size() - przed);
