@@ -1,5 +1,6 @@
-// A fully populated 7800 configuration saved, loaded, exported as XML and composed as a printout:
-// the jobs a user waits for. Prints each time in milliseconds.
+// A fully populated 7800 configuration (every kind in use, 64000 assignments) saved, loaded,
+// exported as XML and composed as a printout: the jobs a user waits for. Prints each time in
+// milliseconds.
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -21,32 +22,17 @@
 #include "report/eksport_xml.h"
 #include "report/flagi_wydruku.h"
 #include "report/wydruk.h"
+#include "tests/wspolne/konfiguracja_pelna.h"
 
 namespace {
 
+// Every kind in use, then the relays' and signal lines' lists filled up to 64000 assignments.
 void wypelnij(Centrala& c) {
-    for (int i = 0; i < c.liczbaElementowLinii; ++i) {
-        Element& e = *c.elementyLinii[i];
-        e.ustalTypZKodu(2); // a detector in every address
-        e.podajTyp().ustalNumer(i % c.liczbaStref + 1);
-    }
-    for (int n = 1; n <= c.liczbaStref; ++n)
-        c.strefy[n - 1]->ustalKomunikat("STREFA " + std::to_string(n));
-    for (int n = 2; n <= c.liczbaPk; ++n) {
-        c.pk[n - 1]->ustalTyp(1);
-        c.pk[n - 1]->ustalWariant(2);
-    }
-    for (int n = 1; n <= c.liczbaLs; ++n) {
-        c.ls[n - 1]->ustalTyp(1);
-        c.ls[n - 1]->ustalWariant(2);
-    }
-    for (int n = 1; n <= c.liczbaLk; ++n) c.lk[n - 1]->ustalWariant(3);
-    // 64000 zone entries spread over the relays and signal lines.
-    for (int i = 0; i < 64000; ++i) {
-        const bool przekaznik = i % 3 != 0;
-        const int numer = przekaznik ? 2 + i % (c.liczbaPk - 1) : 1 + i % c.liczbaLs;
-        c.stos->dodajPrzypisanie(przekaznik ? Stos::kodPk : Stos::kodLs, numer, 0, Stos::trybStrefy,
-                                 1 + i % c.liczbaStref, 0, 0);
+    wypelnijKonfiguracje(c);
+    for (int i = 0; c.stos->podajLiczbeWpisow() < 64000; ++i) {
+        const int numer = 2 + i % (c.liczbaPk - 1);
+        c.stos->dodajPrzypisanie(Stos::kodPk, numer, 0, Stos::trybStrefy, 1 + i % c.liczbaStref, 0,
+                                 0);
     }
 }
 
