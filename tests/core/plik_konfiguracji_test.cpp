@@ -5,6 +5,7 @@
 
 #include "core/plik.h"
 #include "core/plik_konfiguracji.h"
+#include "core/przejscie_tablicy.h"
 #include "core/ustawienia.h"
 #include "elements/lines/strefa.h"
 #include "elements/outputs/blc.h"
@@ -261,6 +262,51 @@ TEST(PlikKonfiguracji, VersionStampDecidesWhichKindsTheFileHolds) {
         EXPECT_EQ(w.hva, p.hva) << p.stempel;
         EXPECT_EQ(w.xrm, p.xrm) << p.stempel;
     }
+}
+
+// A file of an older version: the kinds its stamp leaves out have no records in it.
+std::vector<std::uint8_t> plikWersji(Centrala& c, const std::string& stempel) {
+    std::vector<std::uint8_t> d(c.podajSygnature().begin(), c.podajSygnature().end());
+    d.insert(d.end(), stempel.begin(), stempel.end());
+    const RodzajeWersji w = rodzajeWersji(stempel);
+    Xgn::flagi.ustalPrzesylanie(w.xgn);
+    Xgn30::flagi.ustalPrzesylanie(w.xgn30);
+    Hva::flagi.ustalPrzesylanie(w.hva);
+    Xrm::flagi.ustalPrzesylanie(w.xrm);
+    c.stos->zerujKursor();
+    Bajty blok;
+    for (PrzejscieTablicy p(c); !p.koniec(); p.dalej()) {
+        p.biezacy().zapiszBlok(blok);
+        d.push_back(static_cast<std::uint8_t>(blok.size()));
+        d.insert(d.end(), blok.begin(), blok.end());
+    }
+    for (FlagiKlasy* f : {&Xgn::flagi, &Xgn30::flagi, &Hva::flagi, &Xrm::flagi})
+        f->ustalPrzesylanie(1);
+    d.resize(d.size() + 2);
+    poprawSume(d);
+    return d;
+}
+
+TEST(PlikKonfiguracji, OlderFileLeavesTheKindsItDoesNotHoldAsTheyWere) {
+    Katalog k;
+    Srodowisko s(4);
+    s.c().hva[0]->ustalTyp(1);
+    s.c().xrm[0]->ustalTypPk(1);
+    s.c().xgn[0]->ustalWariant(2);
+    ASSERT_TRUE(platform::zapiszPlik(k / "v23.ctr", plikWersji(s.c(), "v2.3")));
+    s.c().hva[0]->ustalTyp(3);
+    s.c().xrm[0]->ustalTypPk(3);
+    s.c().xgn[0]->ustalWariant(3);
+    OtoczenieTestowe o;
+    ASSERT_EQ(odczytajKonfiguracje(k / "v23.ctr", o), WynikPliku::ok);
+    EXPECT_TRUE(o.bledyDanych.empty());
+    EXPECT_EQ(s.c().xgn[0]->podajWariant(), 2); // in the file since 1.3
+    EXPECT_EQ(s.c().hva[0]->podajTyp(), 3);     // not in a 2.3 file: as it was
+    EXPECT_EQ(s.c().xrm[0]->podajPk().podajTyp(), 3);
+    EXPECT_EQ(Hva::flagi.przesylanie, 0);
+    EXPECT_EQ(Xrm::flagi.przesylanie, 0);
+    for (FlagiKlasy* f : {&Xgn::flagi, &Xgn30::flagi, &Hva::flagi, &Xrm::flagi})
+        f->ustalPrzesylanie(1);
 }
 
 TEST(PlikKonfiguracji, FailedSaveKeepsThePreviousFileAndTheChangesFlag) {
