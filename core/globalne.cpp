@@ -3,3 +3,5 @@
 Centrala* biezacaCentrala = nullptr;
 Language* jezyk = nullptr;
 Plik* plik = nullptr;
+PamiecZdarzen* pamiecZdarzen = nullptr;
+PortRS* portRS = nullptr;

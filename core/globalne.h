@@ -4,8 +4,12 @@
 
 class Centrala;
 class Language;
+class PamiecZdarzen;
 class Plik;
+class PortRS;
 
 extern Centrala* biezacaCentrala;
 extern Language* jezyk;
 extern Plik* plik;
+extern PamiecZdarzen* pamiecZdarzen;
+extern PortRS* portRS;

@@ -6,10 +6,12 @@
 #include "core/plik.h"
 #include "core/zmiana_centrali.h"
 #include "lang/language.h"
+#include "memory/pamiec_zdarzen.h"
 #include "platform/katalogi.h"
 
 void uruchom(Otoczenie& otoczenie) {
     biezacaCentrala = utworzCentrale(0).release();
+    pamiecZdarzen = new PamiecZdarzen();
     jezyk = new Language();
     jezyk->ustalOtoczenie(&otoczenie);
     plik = new Plik();
@@ -21,6 +23,8 @@ void uruchom(Otoczenie& otoczenie) {
 }
 
 void zakoncz() {
+    delete pamiecZdarzen;
+    pamiecZdarzen = nullptr;
     delete plik;
     plik = nullptr;
     delete jezyk;

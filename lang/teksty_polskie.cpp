@@ -7,6 +7,7 @@ namespace {
 constexpr TekstWbudowany teksty[] = {
 #include "lang/teksty_wspolne.inc"
 #include "lang/teksty_okien.inc"
+#include "lang/teksty_przegladu.inc"
 };
 // clang-format on
 

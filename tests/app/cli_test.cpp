@@ -9,6 +9,7 @@
 
 #include "core/plik_konfiguracji.h"
 #include "platform/pliki.h"
+#include "wspolne/katalog_testu.h"
 
 namespace fs = std::filesystem;
 
@@ -35,13 +36,7 @@ Wynik uruchom(const std::string& argumenty) {
 
 class Cli : public ::testing::Test {
 protected:
-    Cli() {
-        katalog = fs::temp_directory_path() /
-                  ("panelcfg-cli-" +
-                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(katalog);
-        fs::create_directories(katalog);
-    }
+    Cli() { katalog = nowyKatalogTestu("panelcfg-cli"); }
     ~Cli() override { fs::remove_all(katalog); }
     std::string p(const std::string& nazwa) const { return (katalog / nazwa).string(); }
 

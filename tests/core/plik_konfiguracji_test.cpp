@@ -21,6 +21,7 @@
 #include "lang/formatowanie.h"
 #include "lang/kodowanie.h"
 #include "platform/pliki.h"
+#include "wspolne/katalog_testu.h"
 #include "wspolne/otoczenie_testowe.h"
 #include "wspolne/srodowisko.h"
 
@@ -30,13 +31,7 @@ namespace {
 
 class Katalog {
 public:
-    Katalog() {
-        sciezka = fs::temp_directory_path() /
-                  ("panelcfg-plik-" +
-                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(sciezka);
-        fs::create_directories(sciezka);
-    }
+    Katalog() { sciezka = nowyKatalogTestu("panelcfg-plik"); }
     ~Katalog() { fs::remove_all(sciezka); }
     std::string operator/(const std::string& nazwa) const { return (sciezka / nazwa).string(); }
 

@@ -6,6 +6,7 @@
 
 #include "elements/lines/strefa.h"
 #include "lang/kodowanie.h"
+#include "wspolne/katalog_testu.h"
 #include "wspolne/srodowisko.h"
 
 namespace fs = std::filesystem;
@@ -284,13 +285,7 @@ TEST_F(StrefaDruk, PrintFlagChoosesZones) {
 // A language library holding only text 110, written as a minimal PE image.
 class BibliotekaZSzablonem : public ::testing::Test {
 protected:
-    void SetUp() override {
-        katalog = fs::temp_directory_path() /
-                  ("panelcfg-strefa-" +
-                   std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(katalog);
-    }
+    void SetUp() override { katalog = nowyKatalogTestu("panelcfg-strefa"); }
     void TearDown() override { fs::remove_all(katalog); }
 
     void zapiszBiblioteke(const std::u16string& szablon110) {

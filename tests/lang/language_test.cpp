@@ -11,6 +11,7 @@
 #include "lang/formatowanie.h"
 #include "lang/kodowanie.h"
 #include "lang/language.h"
+#include "wspolne/katalog_testu.h"
 #include "wspolne/otoczenie_testowe.h"
 
 namespace fs = std::filesystem;
@@ -21,11 +22,7 @@ namespace {
 class KatalogZBiblioteka : public ::testing::Test {
 protected:
     KatalogZBiblioteka() {
-        katalog =
-            fs::temp_directory_path() /
-            ("panelcfg-lang-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(katalog);
+        katalog = nowyKatalogTestu("panelcfg-lang");
         for (const char* nazwa : {"English_Lang.dll", "russian_Lang.dll", "hungary_Lang.dll"})
             fs::copy_file(ANGIELSKI_DLL, katalog / nazwa, fs::copy_options::overwrite_existing);
         j.ustalKatalogProgramu(katalog.string());

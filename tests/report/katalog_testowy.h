@@ -11,18 +11,11 @@
 #include <vector>
 
 #include "lang/language.h"
+#include "wspolne/katalog_testu.h"
 
 class KatalogTestowy {
 public:
-    KatalogTestowy() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        sciezka = std::filesystem::temp_directory_path() /
-                  ("panelcfg-report-" +
-                   std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                   info->test_suite_name() + "-" + info->name());
-        std::filesystem::remove_all(sciezka);
-        std::filesystem::create_directories(sciezka);
-    }
+    KatalogTestowy() { sciezka = nowyKatalogTestu("panelcfg-report"); }
     ~KatalogTestowy() {
         std::error_code e;
         std::filesystem::remove_all(sciezka, e);
