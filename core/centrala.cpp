@@ -58,7 +58,10 @@ void Centrala::ustalTypZapamietany(int t) {
 }
 
 int Centrala::odczytajIdentyfikacje(std::string_view o) {
-    if (o.size() < 11 || o[0] != 'P' || o[1] != 'S' || o[2] != 'C' || o[7] != 'V' || o[9] != '.')
+    // The version characters must be digits: anything else would give a version no panel has.
+    const auto cyfra = [](char c) { return c >= '0' && c <= '9'; };
+    if (o.size() < 11 || o[0] != 'P' || o[1] != 'S' || o[2] != 'C' || o[7] != 'V' || o[9] != '.' ||
+        !cyfra(o[8]) || !cyfra(o[10]))
         return 0;
     wersjaOprogramowania = (o[8] - '0') * 10 + (o[10] - '0');
     return wersjaOprogramowania;

@@ -1,5 +1,6 @@
 #include "core/uruchomienie.h"
 
+#include "comm/port_rs.h"
 #include "core/centrala.h"
 #include "core/globalne.h"
 #include "core/modele.h"
@@ -11,6 +12,8 @@
 
 void uruchom(Otoczenie& otoczenie) {
     biezacaCentrala = utworzCentrale(0).release();
+    portRS = new PortRS("COM1");
+    portRS->ustalOtoczenie(&otoczenie);
     pamiecZdarzen = new PamiecZdarzen();
     jezyk = new Language();
     jezyk->ustalOtoczenie(&otoczenie);
@@ -23,8 +26,11 @@ void uruchom(Otoczenie& otoczenie) {
 }
 
 void zakoncz() {
+    if (portRS != nullptr) portRS->zamknijPort();
     delete pamiecZdarzen;
     pamiecZdarzen = nullptr;
+    delete portRS;
+    portRS = nullptr;
     delete plik;
     plik = nullptr;
     delete jezyk;

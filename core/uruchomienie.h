@@ -4,11 +4,12 @@
 
 class Otoczenie;
 
-// Creates the generic root, the event memory, the language object ("polish") and the settings
-// object, records the program folder, then builds the root's element table. `otoczenie` receives
-// the language object's questions and messages and must outlive `zakoncz`.
+// Creates the generic root, the serial port (for "COM1", closed), the event memory, the language
+// object ("polish") and the settings object, records the program folder, then builds the root's
+// element table. `otoczenie` receives the language object's questions and messages and must outlive
+// `zakoncz`.
 void uruchom(Otoczenie& otoczenie);
 
-// Destroys the event memory, the settings object and the language object, then the root with its
-// table.
+// Closes the port and destroys the event memory, the port, the settings object and the language
+// object, then the root with its table.
 void zakoncz();

@@ -21,7 +21,8 @@ TEST(Centrala, IdentityReplySetsTheFirmwareVersion) {
     EXPECT_EQ(c.odczytajIdentyfikacje("PSC7800V3.7 2009"), 37);
     EXPECT_EQ(c.podajWersjeOprogramowania(), 37);
     // Anything off the pattern leaves the version as it was.
-    for (const char* zla : {"", "PSC", "PSX7800V4.1", "PSC7800X4.1", "PSC7800V4,1", "PSC7800V4."})
+    for (const char* zla : {"", "PSC", "PSX7800V4.1", "PSC7800X4.1", "PSC7800V4,1", "PSC7800V4.",
+                            "PSC7000V:.7", "PSC7000V4.x"})
         EXPECT_EQ(c.odczytajIdentyfikacje(zla), 0) << zla;
     EXPECT_EQ(c.podajWersjeOprogramowania(), 37);
 }
