@@ -227,8 +227,10 @@ std::string uwagiTekstem(const std::vector<Uwaga>& uwagi) {
 std::string uwagiTsv(const std::vector<Uwaga>& uwagi) {
     std::string wynik;
     for (const Uwaga& u : uwagi)
-        wynik += bezTabulatorow(waga(u)) + '\t' + u.regula + '\t' + std::to_string(u.indeks) +
-                 '\t' + bezTabulatorow(u.obiekt) + '\t' + bezTabulatorow(u.komunikat) + '\n';
+        // The machine format keeps the severity, like the rule ids, the same in every language.
+        wynik += std::string(u.waga == Uwaga::Waga::blad ? "error" : "warning") + '\t' + u.regula +
+                 '\t' + std::to_string(u.indeks) + '\t' + bezTabulatorow(u.obiekt) + '\t' +
+                 bezTabulatorow(u.komunikat) + '\n';
     return wynik;
 }
 

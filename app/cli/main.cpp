@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,8 +20,11 @@
 #include "lang/kodowanie.h"
 #include "lang/language.h"
 #include "platform/pliki.h"
+#include "report/csv.h"
 #include "report/eksport_xml.h"
 #include "report/flagi_wydruku.h"
+#include "report/kontrola.h"
+#include "report/porownanie.h"
 #include "report/wydruk.h"
 #include "report/zapis_wydruku.h"
 
@@ -42,6 +46,14 @@ const char* const pomoc =
     "  print FILE -o OUT.txt [--kinds K1,K2,...] [--all]\n"
     "                              write the printout as a text file; by default every kind is\n"
     "                              listed with its used objects only, --all lists all of them\n"
+    "  diff A.ctr B.ctr [-o REPORT.txt]\n"
+    "                              what differs between two configurations of one model;\n"
+    "                              exit 0 when identical, 1 when they differ\n"
+    "  lint FILE [--format text|tsv] [--strict]\n"
+    "                              findings that need a look before writing to a panel; exit 1\n"
+    "                              on an error (with --strict also on a warning)\n"
+    "  csv FILE --what devices|zones -o OUT.csv\n"
+    "                              the declared devices or the zones as UTF-8 CSV\n"
     "  layout --model MODEL        where each kind starts in the element table of a model\n"
     "\n"
     "MODEL is 7800, 7400, 7600, 7200 or generic. --lang NAME takes the language library\n"
@@ -54,6 +66,7 @@ struct Argumenty {
     std::vector<std::string> pliki;
     std::map<std::string, std::string> opcje;
     bool flagaAll = false;
+    bool flagaStrict = false;
 };
 
 int uzycie(const std::string& co) {
@@ -247,8 +260,98 @@ int print(OtoczenieTerminala& o, const Argumenty& a) {
     return wynikGotowe;
 }
 
+// Writes text to the file named by -o (as it stands), or to standard output in UTF-8.
+int wypiszWynik(const Argumenty& a, const std::string& tekst, bool juzUtf8) {
+    if (a.opcje.count("-o")) {
+        const std::vector<std::uint8_t> bajty(tekst.begin(), tekst.end());
+        if (!platform::zapiszPlik(a.opcje.at("-o"), bajty)) {
+            OtoczenieTerminala::wypisz("cannot write " + a.opcje.at("-o"));
+            return wynikBledneDane;
+        }
+        return wynikGotowe;
+    }
+    const std::string wyjscie = juzUtf8 ? tekst : naUtf8(tekst, jezyk->podajStroneKodowa());
+    std::fwrite(wyjscie.data(), 1, wyjscie.size(), stdout);
+    return wynikGotowe;
+}
+
+int lint(OtoczenieTerminala& o, const Argumenty& a) {
+    const std::string format = a.opcje.count("--format") ? a.opcje.at("--format") : "text";
+    if (a.pliki.size() != 1 || (format != "text" && format != "tsv"))
+        return uzycie("lint needs one FILE and --format text or tsv");
+    o.cichy = true;
+    WynikPliku wynik;
+    if (!wczytaj(o, a, wynik)) return wynikBledneDane;
+    if (wynik != WynikPliku::ok) {
+        OtoczenieTerminala::wypisz(a.pliki[0] + " could not be read whole (see check)");
+        return wynikBledneDane;
+    }
+    const auto uwagi = sprawdzKonfiguracje(*biezacaCentrala);
+    const int zapis =
+        wypiszWynik(a, format == "tsv" ? uwagiTsv(uwagi) : uwagiTekstem(uwagi), false);
+    if (zapis != wynikGotowe) return zapis;
+    return czySaBledy(uwagi, a.flagaStrict) ? wynikBledneDane : wynikGotowe;
+}
+
+int csv(OtoczenieTerminala& o, const Argumenty& a) {
+    const std::string co = a.opcje.count("--what") ? a.opcje.at("--what") : "";
+    if (a.pliki.size() != 1 || !a.opcje.count("-o") || (co != "devices" && co != "zones"))
+        return uzycie("csv needs FILE, --what devices|zones and -o OUT.csv");
+    o.cichy = true;
+    WynikPliku wynik;
+    if (!wczytaj(o, a, wynik)) return wynikBledneDane;
+    if (wynik != WynikPliku::ok) {
+        OtoczenieTerminala::wypisz(a.pliki[0] + " could not be read whole (see check)");
+        return wynikBledneDane;
+    }
+    return wypiszWynik(
+        a, co == "devices" ? csvElementow(*biezacaCentrala) : csvStref(*biezacaCentrala), true);
+}
+
+// A second configuration beside the current root: its own root of the file's model.
+std::unique_ptr<Centrala> wczytajDruga(OtoczenieTerminala& o, const std::string& sciezka) {
+    const int typ = typPliku(sciezka);
+    if (typ < 0) return nullptr;
+    auto druga = utworzCentrale(typ);
+    Centrala* pierwsza = biezacaCentrala;
+    biezacaCentrala = druga.get();
+    druga->ustawRozmiary();
+    druga->budujTabliceElementow();
+    const WynikPliku wynik = odczytajKonfiguracje(sciezka, o);
+    biezacaCentrala = pierwsza;
+    if (wynik != WynikPliku::ok) {
+        OtoczenieTerminala::wypisz(sciezka + " could not be read whole (see check)");
+        return nullptr;
+    }
+    return druga;
+}
+
+int diff(OtoczenieTerminala& o, const Argumenty& a) {
+    if (a.pliki.size() != 2) return uzycie("diff needs two files A.ctr B.ctr");
+    o.cichy = true;
+    Argumenty pierwszy = a;
+    pierwszy.pliki = {a.pliki[0]};
+    WynikPliku wynik;
+    if (!wczytaj(o, pierwszy, wynik)) return wynikBledneDane;
+    if (wynik != WynikPliku::ok) {
+        OtoczenieTerminala::wypisz(a.pliki[0] + " could not be read whole (see check)");
+        return wynikBledneDane;
+    }
+    auto druga = wczytajDruga(o, a.pliki[1]);
+    if (!druga) return wynikBledneDane;
+    const Porownanie p = porownajKonfiguracje(*biezacaCentrala, *druga);
+    if (p.wynik == Porownanie::Wynik::inneModele) {
+        OtoczenieTerminala::wypisz(naUtf8(p.raport, jezyk->podajStroneKodowa()));
+        return wynikUzycie;
+    }
+    const int zapis = wypiszWynik(a, p.raport, false);
+    if (zapis != wynikGotowe) return zapis;
+    return p.wynik == Porownanie::Wynik::identyczne ? wynikGotowe : wynikBledneDane;
+}
+
 // Options that take a value, and the commands.
-const std::vector<std::string> opcjeZWartoscia = {"--lang", "--model", "-o", "--kinds"};
+const std::vector<std::string> opcjeZWartoscia = {"--lang",  "--model",  "-o",
+                                                  "--kinds", "--format", "--what"};
 
 bool parsuj(int argc, char** argv, Argumenty& a, std::string& blad) {
     for (int i = 1; i < argc; ++i) {
@@ -261,6 +364,8 @@ bool parsuj(int argc, char** argv, Argumenty& a, std::string& blad) {
             a.opcje[s] = argv[++i];
         } else if (s == "--all") {
             a.flagaAll = true;
+        } else if (s == "--strict") {
+            a.flagaStrict = true;
         } else if (s.size() > 1 && s[0] == '-') {
             blad = "unknown option " + s;
             return false;
@@ -286,9 +391,9 @@ int main(int argc, char** argv) {
     std::string blad;
     if (!parsuj(argc, argv, a, blad)) return uzycie(blad);
     using Polecenie = int (*)(OtoczenieTerminala&, const Argumenty&);
-    const std::map<std::string, Polecenie> polecenia = {{"layout", layout}, {"new", nowy},
-                                                        {"info", info},     {"check", check},
-                                                        {"xml", xml},       {"print", print}};
+    const std::map<std::string, Polecenie> polecenia = {
+        {"layout", layout}, {"new", nowy},  {"info", info}, {"check", check}, {"xml", xml},
+        {"print", print},   {"lint", lint}, {"csv", csv},   {"diff", diff}};
     const auto it = polecenia.find(a.polecenie);
     if (it == polecenia.end())
         return uzycie(a.polecenie.empty() ? "no command given" : "unknown command " + a.polecenie);

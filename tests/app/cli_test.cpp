@@ -1,6 +1,7 @@
 // panelcfg-cli run as a user runs it: exit codes, files it writes, what it prints.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -8,8 +9,13 @@
 #include <sys/wait.h>
 
 #include "core/plik_konfiguracji.h"
+#include "elements/lines/element.h"
+#include "elements/lines/strefa.h"
+#include "elements/lines/typ_elementu.h"
 #include "platform/pliki.h"
 #include "wspolne/katalog_testu.h"
+#include "wspolne/otoczenie_testowe.h"
+#include "wspolne/srodowisko.h"
 
 namespace fs = std::filesystem;
 
@@ -129,6 +135,48 @@ TEST_F(Cli, LanguageAndUsage) {
     for (const char* polecenie : {"new", "info", "check", "xml", "print"})
         EXPECT_NE(pomoc.wyjscie.find(std::string("  ") + polecenie + " "), std::string::npos)
             << polecenie;
+}
+
+// A configuration saved by the core, changed by `zmiana` first.
+template <class Zmiana>
+void zapiszKonfiguracjeTestu(int typ, const std::string& sciezka, Zmiana zmiana) {
+    Srodowisko s(typ);
+    zmiana(s.c());
+    OtoczenieTestowe o;
+    ASSERT_EQ(zapiszKonfiguracje(sciezka, o), WynikPliku::ok);
+}
+
+TEST_F(Cli, DiffLintAndCsv) {
+    zapiszKonfiguracjeTestu(4, p("a.ctr"), [](Centrala&) {});
+    zapiszKonfiguracjeTestu(4, p("b.ctr"),
+                            [](Centrala& c) { c.strefy[2]->ustalKomunikat("HALA"); });
+    zapiszKonfiguracjeTestu(6, p("c.ctr"), [](Centrala&) {});
+    zapiszKonfiguracjeTestu(4, p("d.ctr"), [](Centrala& c) {
+        for (int i : {0, 1}) {
+            c.elementyLinii[i]->ustalTypZKodu(64);
+            c.elementyLinii[i]->podajTyp().ustalNumer(5);
+        }
+    });
+
+    const auto takieSame = uruchom("diff " + p("a.ctr") + " " + p("a.ctr"));
+    EXPECT_EQ(takieSame.kod, 0) << takieSame.wyjscie;
+    const auto rozne = uruchom("diff " + p("a.ctr") + " " + p("b.ctr"));
+    EXPECT_EQ(rozne.kod, 1) << rozne.wyjscie;
+    EXPECT_NE(rozne.wyjscie.find("Strefa nr 3"), std::string::npos) << rozne.wyjscie;
+    EXPECT_EQ(rozne.wyjscie.find("Strefa nr 4"), std::string::npos);
+    EXPECT_EQ(uruchom("diff " + p("a.ctr") + " " + p("c.ctr")).kod, 2);
+
+    EXPECT_EQ(uruchom("lint " + p("a.ctr")).kod, 0);
+    const auto lint = uruchom("lint " + p("d.ctr") + " --format tsv");
+    EXPECT_EQ(lint.kod, 1) << lint.wyjscie;
+    EXPECT_NE(lint.wyjscie.find("error\tduplicate-logical-number\t"), std::string::npos)
+        << lint.wyjscie;
+
+    ASSERT_EQ(uruchom("csv " + p("d.ctr") + " --what devices -o " + p("d.csv")).kod, 0);
+    const auto tabela = *platform::czytajPlik(p("d.csv"));
+    const std::string tekst(tabela.begin(), tabela.end());
+    EXPECT_EQ(std::count(tekst.begin(), tekst.end(), '\n'), 3) << tekst; // header and two devices
+    EXPECT_EQ(uruchom("csv " + p("d.ctr") + " --what nothing -o " + p("x.csv")).kod, 2);
 }
 
 } // namespace
