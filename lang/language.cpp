@@ -53,7 +53,10 @@ Otoczenie& Language::podajOtoczenie() const {
 
 bool Language::zaladujBiblioteke() {
     biblioteka.reset();
-    szablony.clear();
+    {
+        const std::lock_guard<std::mutex> blokada(blokadaSzablonow);
+        szablony.clear();
+    }
     if (czyPolski()) return true;
     const std::string plikBiblioteki = podajPlikBiblioteki();
     // Library names ignore letter case, as they do where the libraries come from.
@@ -78,6 +81,9 @@ bool Language::zaladujBiblioteke() {
 }
 
 const std::string& Language::podajSzablon(int numer) const {
+    // Entries of an unordered map keep their place when others are added, so the reference
+    // stays valid after the lock is released.
+    const std::lock_guard<std::mutex> blokada(blokadaSzablonow);
     auto it = szablony.find(numer);
     if (it == szablony.end())
         it = szablony.emplace(numer, wyznaczBezpiecznySzablon(podajTekst(numer), numer)).first;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <map>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -66,6 +67,8 @@ private:
     std::optional<std::map<int, std::string>> biblioteka;
     // The program's own table, converted once to Windows-1250.
     std::map<int, std::string> wlasne;
+    // Filled from the worker thread too (reply handlers format default texts): guarded.
+    mutable std::mutex blokadaSzablonow;
     mutable std::unordered_map<int, std::string> szablony;
 };
 
