@@ -5,3 +5,4 @@ Language* jezyk = nullptr;
 Plik* plik = nullptr;
 PamiecZdarzen* pamiecZdarzen = nullptr;
 PortRS* portRS = nullptr;
+Transmisja* transmisja = nullptr;

@@ -7,9 +7,11 @@ class Language;
 class PamiecZdarzen;
 class Plik;
 class PortRS;
+class Transmisja;
 
 extern Centrala* biezacaCentrala;
 extern Language* jezyk;
 extern Plik* plik;
 extern PamiecZdarzen* pamiecZdarzen;
 extern PortRS* portRS;
+extern Transmisja* transmisja;
