@@ -4,6 +4,7 @@
 
 #include "core/centrala.h"
 #include "core/globalne.h"
+#include "core/xml.h"
 #include "elements/outputs/sygnalizator.h"
 #include "elements/outputs/wio.h"
 #include "elements/outputs/wmi.h"
@@ -43,26 +44,6 @@ bool czyNumerLogiczny(int kod) {
     default:
         return false;
     }
-}
-
-std::string hex8(std::uint32_t v) {
-    char b[9];
-    std::snprintf(b, sizeof b, "%08X", static_cast<unsigned>(v));
-    return b;
-}
-
-void znacznik(std::string& bufor, const char* nazwa, const std::string& wartosc) {
-    bufor += '<';
-    bufor += nazwa;
-    bufor += '>';
-    bufor += wartosc;
-    bufor += "</";
-    bufor += nazwa;
-    bufor += '>';
-}
-
-void znacznik(std::string& bufor, const char* nazwa, int wartosc) {
-    znacznik(bufor, nazwa, std::to_string(wartosc));
 }
 
 } // namespace
@@ -204,10 +185,10 @@ void Element::zapiszXML(std::string& bufor, std::uint8_t flagiXml) {
 
     // 1. Identity.
     bufor += "<line_element>";
-    znacznik(bufor, "id", hex8(klucz));
-    znacznik(bufor, "type", kod);
-    znacznik(bufor, "line", linia);
-    znacznik(bufor, "element_nr", adres);
+    dopiszIdXML(bufor, klucz);
+    dopiszXML(bufor, "type", kod);
+    dopiszXML(bufor, "line", linia);
+    dopiszXML(bufor, "element_nr", adres);
     // 2. Factory number: each byte as two hexadecimal digits and a blank.
     std::string nr;
     for (int b : nrSeryjny) {
@@ -215,23 +196,23 @@ void Element::zapiszXML(std::string& bufor, std::uint8_t flagiXml) {
         std::snprintf(s, sizeof s, "%02X ", static_cast<unsigned>(b & 255));
         nr += s;
     }
-    znacznik(bufor, "serial_nr", nr);
+    dopiszTekstXML(bufor, "serial_nr", nr);
     // 3. Mode.
-    znacznik(bufor, "mode", typ->podajTryb());
+    dopiszXML(bufor, "mode", typ->podajTryb());
     // 4. Logical number, or zone and group.
     if (czyNumerLogiczny(kod)) {
-        znacznik(bufor, "logical_nr", numer);
+        dopiszXML(bufor, "logical_nr", numer);
     } else {
-        znacznik(bufor, "zone", numer);
-        znacznik(bufor, "group", typ->podajGrupe() != 0 ? 1 : 0);
+        dopiszXML(bufor, "zone", numer);
+        dopiszXML(bufor, "group", typ->podajGrupe() != 0 ? 1 : 0);
     }
     // 5. The zone of an XGN-200's record.
     // Logical number 0 names no record: zone 0 and no modules.
     if (kod == 96) {
         if (numer == 0)
-            znacznik(bufor, "zone", 0);
+            dopiszXML(bufor, "zone", 0);
         else if (const auto strefa = strefaXgn())
-            znacznik(bufor, "zone", *strefa);
+            dopiszXML(bufor, "zone", *strefa);
     }
     // 6. The device's channels.
     if (numer != 0) xmlKanaly(bufor, klucz);
@@ -273,8 +254,8 @@ void Element::xmlKanaly(std::string& bufor, std::uint32_t klucz) const {
             bufor += '<';
             bufor += pozycja;
             bufor += '>';
-            znacznik(bufor, "nr", n);
-            znacznik(bufor, "id", hex8(klucz | static_cast<std::uint32_t>(n) << 28));
+            dopiszXML(bufor, "nr", n);
+            dopiszIdXML(bufor, klucz | static_cast<std::uint32_t>(n) << 28);
             bufor += "</";
             bufor += pozycja;
             bufor += '>';
@@ -293,9 +274,9 @@ void Element::xmlModulyXgn30(std::string& bufor) const {
     const std::uint32_t baza = static_cast<std::uint32_t>(typ->podajNumer()) << 16;
     auto modul = [&bufor](int typModulu, int nr, std::uint32_t id) {
         bufor += "<module>";
-        znacznik(bufor, "type", typModulu);
-        if (nr != 0) znacznik(bufor, "nr", nr);
-        znacznik(bufor, "id", hex8(id));
+        dopiszXML(bufor, "type", typModulu);
+        if (nr != 0) dopiszXML(bufor, "nr", nr);
+        dopiszIdXML(bufor, id);
         bufor += "</module>";
     };
     bufor += "<modules>";

@@ -60,10 +60,6 @@ std::string pole(std::string_view komunikat, std::size_t od, std::size_t szeroko
     return naSzerokosc(std::string(s), szerokosc);
 }
 
-std::string szesnastkowo(std::uint32_t klucz) {
-    return kluczXML(klucz);
-}
-
 // What a zone asks of other kinds. Until each accessor exists its function answers that nothing
 // points at any zone, so counts stay 0 and no XML is written.
 
@@ -233,7 +229,7 @@ void Strefa::dopiszXML(std::string& bufor, std::uint8_t grupy, const Przypisania
     const int n = p.razem();
     if ((grupy & grupaStref) == 0 || n == 0) return;
     auto identyfikatory = [&bufor](const std::vector<std::uint32_t>& klucze) {
-        for (std::uint32_t k : klucze) bufor += "<id>" + szesnastkowo(k) + "</id>";
+        for (std::uint32_t k : klucze) dopiszIdXML(bufor, k);
     };
     bufor += "<zone><nr>" + std::to_string(nrStrefy) + "</nr><variant>" + std::to_string(wariant) +
              "</variant><no_of_elements>" + std::to_string(n) +
