@@ -89,6 +89,9 @@ int UrzadzenieSzeregowe::otworz(const std::string& sciezka) {
     const int f = ::open(sciezka.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (f < 0) return errno;
     int blad = 0;
+    // Made here and stored with the descriptor under the lock: a worker that started an operation
+    // just before the close may still be waking the I/O thread through the old pipe's slot.
+    int nowyBudzik[2] = {-1, -1};
     termios t{};
     if (!::isatty(f))
         blad = ENOTTY;
@@ -98,7 +101,7 @@ int UrzadzenieSzeregowe::otworz(const std::string& sciezka) {
         blad = errno;
     else {
         trybSurowy(t);
-        if (::tcsetattr(f, TCSANOW, &t) != 0 || ::pipe2(budzik, O_NONBLOCK | O_CLOEXEC) != 0)
+        if (::tcsetattr(f, TCSANOW, &t) != 0 || ::pipe2(nowyBudzik, O_NONBLOCK | O_CLOEXEC) != 0)
             blad = errno;
     }
     if (blad != 0) {
@@ -108,6 +111,8 @@ int UrzadzenieSzeregowe::otworz(const std::string& sciezka) {
     {
         std::lock_guard l(mutex);
         fd = f;
+        budzik[0] = nowyBudzik[0];
+        budzik[1] = nowyBudzik[1];
         stop = false;
         zerwane = false;
         odczyt = {};
@@ -278,7 +283,8 @@ void UrzadzenieSzeregowe::obsluzOdczyt(Zegar::time_point teraz, int& czekajMs) {
         if (n == 0 || (errno != EAGAIN && errno != EWOULDBLOCK)) zerwane = true;
         break;
     }
-    const bool ramka = d.size() >= 2 && d[0] == kSTX && d.size() >= 2u + d[1];
+    // LEN counts the bytes after STX: a whole frame is LEN + 1 bytes.
+    const bool ramka = d.size() >= 2 && d[0] == kSTX && d.size() >= 1u + d[1];
     if (d.size() >= ile || ramka || zerwane) return zakonczOdczyt();
 
     const CzasyOczekiwania& c = czasy;

@@ -198,7 +198,8 @@ TEST_F(PortNaPseudoterminalu, OpensWithTheLineSettingsAndMovesBytesBothWays) {
 
 TEST_F(PortNaPseudoterminalu, AWholeFrameEndsTheReadWithoutWaitingForTheGap) {
     ustawCzasy(3000, 0, 4000);
-    const std::vector<std::uint8_t> ramka = {0x02, 0x03, 0xA0, 0x01, 0x55};
+    // LEN 3: STX and the three bytes after it are the whole frame.
+    const std::vector<std::uint8_t> ramka = {0x02, 0x03, 0xA0, 0x01};
     ASSERT_EQ(port.odbierz(255), 0);
     pty.wyslij(ramka);
     EXPECT_LT(czekajNaOdbior(), 1500ms);
