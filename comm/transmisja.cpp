@@ -117,7 +117,7 @@ void Transmisja::obsluzOdbior() {
     stan.zerujLicznikPonowienia();
     // Only the bytes this read brought: a LEN pointing past them must fail, not read zeros.
     const std::size_t n = std::min<std::size_t>(port.podajOdebrano(), PortRS::rozmiarBufora);
-    if (!wstrzymana) odbierzDane(std::span<const std::uint8_t>(port.buforOdbioru(), n));
+    if (!wstrzymana) obsluzRamke(std::span<const std::uint8_t>(port.buforOdbioru(), n));
     port.wyczyscOdbior();
 }
 
@@ -127,7 +127,7 @@ void Transmisja::obsluzWysylke() {
     port.kasuj(PortRS::zadanieWysylki);
     if (!wysylac || wstrzymana) return;
     ramka::BuforRamki bufor{};
-    const int n = wyslijDane(bufor);
+    const int n = budujWysylke(bufor);
     if (n <= 0) return;
     if (port.zaladujNadawanie(bufor.data(), n) != 0) return;
     port.nadaj();
@@ -135,6 +135,11 @@ void Transmisja::obsluzWysylke() {
 }
 
 int Transmisja::wyslijDane(std::span<std::uint8_t> wyjscie) {
+    std::lock_guard l(blokada);
+    return budujWysylke(wyjscie);
+}
+
+int Transmisja::budujWysylke(std::span<std::uint8_t> wyjscie) {
     switch (stan.podajTypTransmisji()) {
     case typTransmisji::Zapis:
     case typTransmisji::Odczyt: {
@@ -163,6 +168,11 @@ int Transmisja::wyslijDane(std::span<std::uint8_t> wyjscie) {
 }
 
 int Transmisja::odbierzDane(std::span<const std::uint8_t> r) {
+    std::lock_guard l(blokada);
+    return obsluzRamke(r);
+}
+
+int Transmisja::obsluzRamke(std::span<const std::uint8_t> r) {
     switch (stan.podajTypTransmisji()) {
     case typTransmisji::Zapis:
         return odbierzDaneZapis(r);
@@ -378,6 +388,10 @@ void Transmisja::zerujLicznikiBledow() {
 void Transmisja::zerujLicznikBleduKomunikacji() {
     std::lock_guard l(blokada);
     stan.bledy.zerujLicznikBleduKomunikacji();
+}
+void Transmisja::zwiekszLicznikBrakuPortu() {
+    std::lock_guard l(blokada);
+    stan.bledy.zwiekszLicznikBrakuPortu();
 }
 void Transmisja::zerujLicznikBrakuPortu() {
     std::lock_guard l(blokada);

@@ -67,6 +67,8 @@ public:
     void zerujLicznikiBledow();
     void zerujLicznikBleduKomunikacji();
     void zerujLicznikBrakuPortu();
+    // Counted by the connection procedure when a port cannot be opened or set up.
+    void zwiekszLicznikBrakuPortu();
     void zerujLicznikPonowienia();
     void ustalBladTransmisji(std::uint32_t b);
     int podajLicznikBledowDanych(int ktory) const;
@@ -88,10 +90,10 @@ public:
     int podajFazeTestu() const;
 
     // The request for the current block into `wyjscie`; its length, 0 when there is nothing to
-    // send (the run is past its range, or the entry is missing).
+    // send (the run is past its range, or the entry is missing). Takes the engine's lock.
     int wyslijDane(std::span<std::uint8_t> wyjscie);
     // Handles the bytes one read received; 0 handled, another value names the check that
-    // refused it.
+    // refused it. Takes the engine's lock.
     int odbierzDane(std::span<const std::uint8_t> ramka);
 
     // The blocks the kinds with their transfer flag set bring to a run.
@@ -103,6 +105,9 @@ private:
     void petla();
     void obsluzOdbior();
     void obsluzWysylke();
+    // wyslijDane and odbierzDane with the engine's lock already held.
+    int budujWysylke(std::span<std::uint8_t> wyjscie);
+    int obsluzRamke(std::span<const std::uint8_t> ramka);
     int odbierzDaneZapis(std::span<const std::uint8_t> ramka);
     int odbierzDaneOdczyt(std::span<const std::uint8_t> ramka);
     int odbierzDaneTest(std::span<const std::uint8_t> ramka);

@@ -80,9 +80,7 @@ bool Language::zaladujBiblioteke() {
     return true;
 }
 
-const std::string& Language::podajSzablon(int numer) const {
-    // Entries of an unordered map keep their place when others are added, so the reference
-    // stays valid after the lock is released.
+std::string Language::podajSzablon(int numer) const {
     const std::lock_guard<std::mutex> blokada(blokadaSzablonow);
     auto it = szablony.find(numer);
     if (it == szablony.end())

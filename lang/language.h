@@ -49,8 +49,9 @@ public:
     // Where questions and load errors are shown; none means nobody is asked (answer No).
     void ustalOtoczenie(Otoczenie* o) { otoczenie = o; }
     // The template of a number that is safe to fill (see lang/formatowanie.h), remembered until
-    // another library is loaded: printouts fill the same few templates thousands of times.
-    const std::string& podajSzablon(int numer) const;
+    // another library is loaded: printouts fill the same few templates thousands of times. A
+    // copy, taken under the lock: loading another library clears the cache meanwhile.
+    std::string podajSzablon(int numer) const;
 
     // Library file of the current name: program folder, name, "_Lang.dll".
     std::string podajPlikBiblioteki() const;

@@ -67,12 +67,15 @@ public:
     const Zdarzenie* podajZdarzenie(int i) const;
 
 private:
+    // Filled by the communication worker; read by the windows only once the read has ended.
     std::vector<std::unique_ptr<Zdarzenie>> rekordy;
     // Written by the communication worker, read by the range window's timer.
     std::atomic<int> liczbaZdarzen = 0;
-    int liczbaOdczytanych = 0;
-    int pierwsze = 1;
-    int ostatnie = 1;
+    // Counted by the worker while the windows watch the progress.
+    std::atomic<int> liczbaOdczytanych = 0;
+    // Set by the range window while the worker may be building a status request from them.
+    std::atomic<int> pierwsze = 1;
+    std::atomic<int> ostatnie = 1;
     std::atomic<std::uint8_t> statusOdebrany = 1;
-    std::uint8_t rodzajPamieci = pamiecZdarzenRodzaj;
+    std::atomic<std::uint8_t> rodzajPamieci = pamiecZdarzenRodzaj;
 };

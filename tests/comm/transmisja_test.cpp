@@ -472,3 +472,127 @@ TEST_F(TransmisjaZPanelem, AReplyArrivingWhileTheRootIsReplacedIsDropped) {
     }));
     EXPECT_EQ(s.c().podajWersjeOprogramowania(), 15);
 }
+
+// The range window edits the memory range and kind, and a memory read is prepared, while the
+// test type keeps polling the status on the worker: the worker reads those values for each
+// status request.
+TEST_F(TransmisjaZPanelem, TheMemoryRangeMayBeEditedWhileTheStatusIsPolled) {
+    panel.uruchom([](const Bajty8& z, int) -> std::optional<Bajty8> {
+        if (z[ramka::offNrFunkcji] == ramka::nrZapytaniaIdentyfikacji)
+            return odpowiedzPanelu(flagiTypu4, ramka::nrOdpowiedziIdentyfikacji,
+                                   tekst("PSC7800V1.5 2019"));
+        return odpowiedzPanelu(flagiTypu4, ramka::nrOdpowiedziStanuPamieci, {0, 0, 0, 0x01, 0x2C});
+    });
+    const auto statusy = [&] {
+        std::vector<Bajty8> s;
+        for (const Bajty8& z : panel.zadania())
+            if (z[ramka::offNrFunkcji] == ramka::nrZapytaniaPamieci) s.push_back(daneZadania(z));
+        return s;
+    };
+    using Zegar = std::chrono::steady_clock;
+    const auto koniec = Zegar::now() + 10s;
+    int faza = -1;
+    auto ostatniTik = Zegar::now() - 1s;
+    for (int i = 0; statusy().size() < 6 && Zegar::now() < koniec; ++i) {
+        pamiec.ustalRodzajPamieci(i % 2 == 0 ? PamiecZdarzen::pamiecZdarzenRodzaj
+                                             : PamiecZdarzen::pamiecAlarmowRodzaj);
+        pamiec.ustalZakres(1, 10 + i % 7);
+        pamiec.ustalLiczbeOdczytanych(0);
+        // The next request goes out once the last reply is in (the phase moved), or after a
+        // lost one; a request sent sooner would cut the read of the reply short.
+        if (i % 5 == 0 && (t.podajFazeTestu() != faza || Zegar::now() - ostatniTik > 300ms)) {
+            faza = t.podajFazeTestu();
+            ostatniTik = Zegar::now();
+            wyslijTerazTikiem();
+        }
+        std::this_thread::sleep_for(1ms);
+    }
+    const std::vector<Bajty8> s = statusy();
+    ASSERT_GE(s.size(), 6u);
+    for (const Bajty8& d : s) {
+        ASSERT_EQ(d.size(), 5u);
+        EXPECT_TRUE(d[3] == PamiecZdarzen::pamiecZdarzenRodzaj ||
+                    d[3] == PamiecZdarzen::pamiecAlarmowRodzaj);
+    }
+    ASSERT_TRUE(czekajAz([&] { return pamiec.podajLiczbeZdarzen() == 300; }));
+}
+
+// The public entries to the frame handling take the engine's lock, so a caller on another
+// thread does not meet a handler half-way.
+TEST_F(TransmisjaZPanelem, FramesHandedInDirectlyShareTheWorkersLock) {
+    const Bajty8 identyfikacja =
+        odpowiedzPanelu(flagiTypu4, ramka::nrOdpowiedziIdentyfikacji, tekst("PSC7800V1.5 2019"));
+    panel.uruchom(
+        [identyfikacja](const Bajty8&, int) -> std::optional<Bajty8> { return identyfikacja; });
+    for (int i = 0; i < 30; ++i) {
+        wyslijTerazTikiem();
+        ramka::BuforRamki bufor{};
+        EXPECT_GT(t.wyslijDane(bufor), 0) << "the test type always has a request";
+        EXPECT_EQ(t.odbierzDane(identyfikacja), 0);
+        std::this_thread::sleep_for(2ms);
+    }
+    EXPECT_EQ(t.podajFazeTestu(), 2);
+    EXPECT_EQ(t.sprawdzLicznikiBledowMin(), kodBledu::brak);
+    EXPECT_GE(panel.liczbaZadan(), 1u);
+}
+
+// The window closes and reopens the port while the worker keeps sending and reading on it: a
+// request meets either the open device or a refusal, and the run carries on once reopened.
+TEST_F(TransmisjaZPanelem, ThePortMayBeClosedAndReopenedUnderTheWorker) {
+    panel.uruchom([](const Bajty8&, int) -> std::optional<Bajty8> {
+        return odpowiedzPanelu(flagiTypu4, ramka::nrOdpowiedziIdentyfikacji,
+                               tekst("PSC7800V1.5 2019"));
+    });
+    for (int i = 0; i < 20; ++i) {
+        wyslijTerazTikiem();
+        std::this_thread::sleep_for(std::chrono::milliseconds(i % 4));
+        port.zamknijPort();
+        wyslijTerazTikiem();
+        ASSERT_EQ(port.otworzPort(), 0);
+        ASSERT_TRUE(port.ustawKonfiguracje());
+        ASSERT_TRUE(port.ustawTimeouty());
+    }
+    ASSERT_TRUE(czekajAz([&] {
+        wyslijTerazTikiem();
+        return czekajAz([&] { return t.podajFazeTestu() == 2; }, 200ms);
+    }));
+    EXPECT_FALSE(port.czyAwaria());
+}
+
+// A memory read stores each entry asked for, newest range first to last, while the window
+// shows the count read so far; nothing is asked for past the range.
+TEST_F(TransmisjaZPanelem, AMemoryReadStoresTheRangeWhileTheWindowWatchesTheCount) {
+    ASSERT_EQ(pamiec.ustalLiczbeZdarzen(300), 0);
+    ASSERT_EQ(pamiec.ustalZakres(1, 5), 0); // the five newest: 296..300
+    ASSERT_EQ(pamiec.ustalLiczbeOdczytanych(0), 0);
+    panel.uruchom([](const Bajty8& z, int) -> std::optional<Bajty8> {
+        const Bajty8 d = daneZadania(z);
+        const std::string opis = "Wpis " + std::to_string(d[1] << 8 | d[2]);
+        Bajty8 rekord = {0, d[1], d[2], 0x01, 0x2C};
+        rekord.insert(rekord.end(), opis.begin(), opis.end());
+        rekord.push_back(0);
+        return odpowiedzPanelu(flagiTypu4, ramka::nrZapytaniaPamieci, rekord);
+    });
+
+    t.ustalTypTransmisji(typTransmisji::Pamiec);
+    t.ustalBlokPamieci(pamiec.podajPierwsze(), pamiec.podajOstatnie() + 1);
+    wyslijTerazTikiem();
+    int widoczna = 0;
+    ASSERT_TRUE(czekajAz([&] {
+        const int n = pamiec.podajLiczbeOdczytanych();
+        EXPECT_GE(n, widoczna) << "the count only grows";
+        widoczna = n;
+        return t.czyKoniec();
+    }));
+    std::this_thread::sleep_for(100ms);
+
+    ASSERT_EQ(pamiec.podajLiczbeOdczytanych(), 5);
+    for (int i = 0; i < 5; ++i) {
+        ASSERT_NE(pamiec.podajZdarzenie(i), nullptr);
+        EXPECT_EQ(pamiec.podajZdarzenie(i)->podajNumer(), 296 + i);
+        EXPECT_EQ(pamiec.podajZdarzenie(i)->podajTekst(), "Wpis " + std::to_string(296 + i));
+    }
+    EXPECT_EQ(panel.liczbaZadan(), 5u);
+    EXPECT_EQ(t.podajPostep(), 100);
+    EXPECT_EQ(t.sprawdzLicznikiBledow(), kodBledu::brak);
+}
