@@ -121,7 +121,9 @@ public:
     int czekaj(std::chrono::milliseconds limit);
 
     void zakonczWatek() { zglos(koniecPracy); }
-    bool czyAwaria() const { return awaria; }
+    // Also true once the device reported a hang-up or an error: a port that has gone away fails
+    // at once instead of after eleven unanswered send requests.
+    bool czyAwaria() const { return awaria || uchwyt.czyZerwane(); }
     bool czyZamkniety() const { return zamkniety; }
     int podajLicznikZadan() const { return licznikZadan; }
 

@@ -64,6 +64,7 @@ int Centrala::odczytajIdentyfikacje(std::string_view o) {
         !cyfra(o[8]) || !cyfra(o[10]))
         return 0;
     wersjaOprogramowania = (o[8] - '0') * 10 + (o[10] - '0');
+    identyfikacja = std::string(o.substr(0, o.find('\0')));
     return wersjaOprogramowania;
 }
 

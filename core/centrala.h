@@ -57,6 +57,8 @@ public:
     // Parses the panel's identity reply ("PSC....V4.0...") and stores the firmware version
     // found in it; 0 and nothing changed when the text does not fit.
     int odczytajIdentyfikacje(std::string_view odpowiedz);
+    // The last identity text accepted from the panel; empty before any.
+    const std::string& podajIdentyfikacje() const { return identyfikacja; }
     static std::string podajWersjeProgramu() { return "v3.1.30"; }
     // The digit 1..5 after a leading "v", else 0.
     static int odczytajWersjePliku(std::string_view wersja);
@@ -123,6 +125,7 @@ protected:
     int typCentrali = 0;
     int typZapamietany = 0;
     int typWykryty = 0;
+    std::string identyfikacja;
     std::uint8_t zmiany = 0;
     std::string sygnatura;
 

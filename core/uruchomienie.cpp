@@ -1,6 +1,7 @@
 #include "core/uruchomienie.h"
 
 #include "comm/port_rs.h"
+#include "comm/transmisja.h"
 #include "core/centrala.h"
 #include "core/globalne.h"
 #include "core/modele.h"
@@ -23,9 +24,16 @@ void uruchom(Otoczenie& otoczenie) {
     jezyk->ustalKatalogProgramu(plik->podajKatalogProgramu());
     biezacaCentrala->ustawRozmiary();
     biezacaCentrala->budujTabliceElementow();
+    // The engine idles in the test type; its window [poczPk, poczPk + 1) is never used there.
+    transmisja = new Transmisja(*portRS, biezacaCentrala->poczPk, biezacaCentrala->poczPk + 1);
+    transmisja->uruchomWatek();
+    transmisja->dopalLicznikPonowienia();
 }
 
 void zakoncz() {
+    // The worker ends before the port, the memory and the root it works on go.
+    delete transmisja;
+    transmisja = nullptr;
     if (portRS != nullptr) portRS->zamknijPort();
     delete pamiecZdarzen;
     pamiecZdarzen = nullptr;

@@ -1,5 +1,7 @@
 #include "core/zmiana_centrali.h"
 
+#include "comm/transmisja.h"
+#include "core/centrala.h"
 #include "core/globalne.h"
 #include "core/modele.h"
 #include "core/otoczenie.h"
@@ -8,10 +10,23 @@
 namespace {
 
 void zastapCentrale(int typ) {
+    // The communication worker must not apply a reply to the root being replaced: it is held
+    // between replies until the new root stands.
+    if (transmisja != nullptr) transmisja->wstrzymaj();
+    // What the connected panel said of itself holds for the new root when it is that panel's
+    // model, so a transfer right after the switch honours its firmware.
+    const int wykryty = biezacaCentrala != nullptr ? biezacaCentrala->podajTypWykryty() : 0;
+    const std::string identyfikacja =
+        biezacaCentrala != nullptr ? biezacaCentrala->podajIdentyfikacje() : std::string();
     usunCentrale();
     biezacaCentrala = utworzCentrale(typ).release();
     biezacaCentrala->ustawRozmiary();
     biezacaCentrala->budujTabliceElementow();
+    if (wykryty == typ) {
+        biezacaCentrala->ustalTypWykryty(wykryty);
+        if (!identyfikacja.empty()) biezacaCentrala->odczytajIdentyfikacje(identyfikacja);
+    }
+    if (transmisja != nullptr) transmisja->wznow();
 }
 
 } // namespace

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "app/cli/otoczenie_terminala.h"
+#include "app/cli/polecenia_centrali.h"
+#include "app/cli/wspolne.h"
 #include "app/cli/zakresy.h"
 #include "core/centrala.h"
 #include "core/element_systemu.h"
@@ -30,10 +32,6 @@
 
 namespace {
 
-constexpr int wynikGotowe = 0;
-constexpr int wynikBledneDane = 1;
-constexpr int wynikUzycie = 2;
-
 const char* const pomoc =
     "usage: panelcfg-cli COMMAND [ARGUMENTS] [--lang NAME]\n"
     "\n"
@@ -47,8 +45,10 @@ const char* const pomoc =
     "                              write the printout as a text file; by default every kind is\n"
     "                              listed with its used objects only, --all lists all of them\n"
     "  diff A.ctr B.ctr [-o REPORT.txt]\n"
-    "                              what differs between two configurations of one model;\n"
-    "                              exit 0 when identical, 1 when they differ\n"
+    "  diff --port PORT FILE [-o REPORT.txt]\n"
+    "                              what differs between two configurations of one model (the\n"
+    "                              panel's, read first, and the file's); exit 0 when identical,\n"
+    "                              1 when they differ\n"
     "  lint FILE [--format text|tsv] [--strict]\n"
     "                              findings that need a look before writing to a panel; exit 1\n"
     "                              on an error (with --strict also on a warning)\n"
@@ -56,61 +56,21 @@ const char* const pomoc =
     "                              the declared devices or the zones as UTF-8 CSV\n"
     "  layout --model MODEL        where each kind starts in the element table of a model\n"
     "\n"
+    "panel commands (the panel is looked for on PORT, e.g. ttyUSB0 or pts/3, or on every\n"
+    "listed port with --port auto; at --speed 9600|19200, else at both in turn):\n"
+    "  read --port PORT -o FILE    read the whole configuration and save it\n"
+    "  write --port PORT FILE [--kinds K1,K2,...]\n"
+    "                              write the configuration (or the kinds named); refused when\n"
+    "                              the panel is another model than the file's\n"
+    "  events --port PORT [--alarms] [--first N --last M] [-o OUT.txt] [--xml OUT.xml]\n"
+    "                              read the event memory (events counted from the newest, 1 =\n"
+    "                              newest) or the alarm memory and write the listing (to\n"
+    "                              standard output without -o and --xml) and its XML\n"
+    "\n"
     "MODEL is 7800, 7400, 7600, 7200 or generic. --lang NAME takes the language library\n"
     "NAME_Lang.dll from the program's folder (default: polish, built in).\n"
     "Kinds: elements, zones, wio, wou, wmi, hrn, hva, xgn, xgn300, pk, ls, lk, blc, xrm.\n"
-    "Exit codes: 0 done, 1 invalid input or data, 2 wrong usage.\n";
-
-struct Argumenty {
-    std::string polecenie;
-    std::vector<std::string> pliki;
-    std::map<std::string, std::string> opcje;
-    bool flagaAll = false;
-    bool flagaStrict = false;
-};
-
-int uzycie(const std::string& co) {
-    OtoczenieTerminala::wypisz(co + " (see panelcfg-cli --help)");
-    return wynikUzycie;
-}
-
-// Panel type of a model as the user names it; -1 when unknown.
-int typModelu(const std::string& model) {
-    static const std::map<std::string, int> modele = {
-        {"generic", 0}, {"7600", 3}, {"7800", 4}, {"7400", 5}, {"7200", 6}};
-    const auto it = modele.find(model);
-    return it != modele.end() ? it->second : -1;
-}
-
-std::string nazwaModelu(const Centrala& c) {
-    const std::string nazwa = c.podajNazweCentrali();
-    return nazwa.empty() ? "generic root" : naUtf8(nazwa, jezyk->podajStroneKodowa());
-}
-
-// Starts the core, selects the language and makes the root the model of the given type.
-bool przygotuj(OtoczenieTerminala& o, const Argumenty& a, int typ) {
-    uruchom(o);
-    const auto it = a.opcje.find("--lang");
-    const std::string nazwa = it != a.opcje.end() ? it->second : "polish";
-    jezyk->ustawJezyk(nazwa);
-    if (jezyk->podajJezyk() != nazwa) return false;
-    zmienTypCentrali(typ, o); // from the generic root nothing is asked
-    return true;
-}
-
-int typPliku(const std::string& sciezka) {
-    const auto dane = platform::czytajPlik(sciezka);
-    if (!dane) {
-        OtoczenieTerminala::wypisz("cannot read " + sciezka);
-        return -2;
-    }
-    const std::string sygnatura(dane->begin(),
-                                dane->begin() + std::min<std::size_t>(9, dane->size()));
-    const int typ = typZSygnatury(sygnatura);
-    if (typ < 0)
-        OtoczenieTerminala::wypisz(sciezka + " is not a configuration file of any panel model");
-    return typ;
-}
+    "Exit codes: 0 done, 1 invalid input or data, 2 wrong usage, 3 communication failure.\n";
 
 void wypiszZakres(const char* rodzaj, int pierwszy, int liczba) {
     std::printf("  %-22s %5d %5d\n", rodzaj, pierwszy, liczba);
@@ -137,14 +97,6 @@ int nowy(OtoczenieTerminala& o, const Argumenty& a) {
     if (!przygotuj(o, a, typ)) return wynikBledneDane;
     return zapiszKonfiguracje(a.opcje.at("-o"), o) == WynikPliku::ok ? wynikGotowe
                                                                      : wynikBledneDane;
-}
-
-// Loads the file named on the command line into a root of the model its signature names.
-bool wczytaj(OtoczenieTerminala& o, const Argumenty& a, WynikPliku& wynik) {
-    const int typ = typPliku(a.pliki[0]);
-    if (typ < 0 || !przygotuj(o, a, typ)) return false;
-    wynik = odczytajKonfiguracje(a.pliki[0], o);
-    return true;
 }
 
 int info(OtoczenieTerminala& o, const Argumenty& a) {
@@ -260,21 +212,6 @@ int print(OtoczenieTerminala& o, const Argumenty& a) {
     return wynikGotowe;
 }
 
-// Writes text to the file named by -o (as it stands), or to standard output in UTF-8.
-int wypiszWynik(const Argumenty& a, const std::string& tekst, bool juzUtf8) {
-    if (a.opcje.count("-o")) {
-        const std::vector<std::uint8_t> bajty(tekst.begin(), tekst.end());
-        if (!platform::zapiszPlik(a.opcje.at("-o"), bajty)) {
-            OtoczenieTerminala::wypisz("cannot write " + a.opcje.at("-o"));
-            return wynikBledneDane;
-        }
-        return wynikGotowe;
-    }
-    const std::string wyjscie = juzUtf8 ? tekst : naUtf8(tekst, jezyk->podajStroneKodowa());
-    std::fwrite(wyjscie.data(), 1, wyjscie.size(), stdout);
-    return wynikGotowe;
-}
-
 int lint(OtoczenieTerminala& o, const Argumenty& a) {
     const std::string format = a.opcje.count("--format") ? a.opcje.at("--format") : "text";
     if (a.pliki.size() != 1 || (format != "text" && format != "tsv"))
@@ -308,36 +245,27 @@ int csv(OtoczenieTerminala& o, const Argumenty& a) {
         a, co == "devices" ? csvElementow(*biezacaCentrala) : csvStref(*biezacaCentrala), true);
 }
 
-// A second configuration beside the current root: its own root of the file's model.
-std::unique_ptr<Centrala> wczytajDruga(OtoczenieTerminala& o, const std::string& sciezka) {
-    const int typ = typPliku(sciezka);
-    if (typ < 0) return nullptr;
-    auto druga = utworzCentrale(typ);
-    Centrala* pierwsza = biezacaCentrala;
-    biezacaCentrala = druga.get();
-    druga->ustawRozmiary();
-    druga->budujTabliceElementow();
-    const WynikPliku wynik = odczytajKonfiguracje(sciezka, o);
-    biezacaCentrala = pierwsza;
-    if (wynik != WynikPliku::ok) {
-        OtoczenieTerminala::wypisz(sciezka + " could not be read whole (see check)");
-        return nullptr;
-    }
-    return druga;
-}
-
 int diff(OtoczenieTerminala& o, const Argumenty& a) {
-    if (a.pliki.size() != 2) return uzycie("diff needs two files A.ctr B.ctr");
+    const bool zCentrali = a.opcje.count("--port") != 0;
+    if (a.pliki.size() != (zCentrali ? 1u : 2u))
+        return uzycie("diff needs two files A.ctr B.ctr, or --port PORT and one FILE");
     o.cichy = true;
-    Argumenty pierwszy = a;
-    pierwszy.pliki = {a.pliki[0]};
-    WynikPliku wynik;
-    if (!wczytaj(o, pierwszy, wynik)) return wynikBledneDane;
-    if (wynik != WynikPliku::ok) {
-        OtoczenieTerminala::wypisz(a.pliki[0] + " could not be read whole (see check)");
-        return wynikBledneDane;
+    if (zCentrali) {
+        // The panel's configuration is A: a file that cannot be read fails before the line
+        // is used.
+        if (typPliku(a.pliki[0]) < 0) return wynikBledneDane;
+        if (const int w = odczytajZCentrali(o, a); w != wynikGotowe) return w;
+    } else {
+        Argumenty pierwszy = a;
+        pierwszy.pliki = {a.pliki[0]};
+        WynikPliku wynik;
+        if (!wczytaj(o, pierwszy, wynik)) return wynikBledneDane;
+        if (wynik != WynikPliku::ok) {
+            OtoczenieTerminala::wypisz(a.pliki[0] + " could not be read whole (see check)");
+            return wynikBledneDane;
+        }
     }
-    auto druga = wczytajDruga(o, a.pliki[1]);
+    auto druga = wczytajDruga(o, a.pliki.back());
     if (!druga) return wynikBledneDane;
     const Porownanie p = porownajKonfiguracje(*biezacaCentrala, *druga);
     if (p.wynik == Porownanie::Wynik::inneModele) {
@@ -350,8 +278,9 @@ int diff(OtoczenieTerminala& o, const Argumenty& a) {
 }
 
 // Options that take a value, and the commands.
-const std::vector<std::string> opcjeZWartoscia = {"--lang",  "--model",  "-o",
-                                                  "--kinds", "--format", "--what"};
+const std::vector<std::string> opcjeZWartoscia = {"--lang",   "--model", "-o",     "--kinds",
+                                                  "--format", "--what",  "--port", "--speed",
+                                                  "--first",  "--last",  "--xml"};
 
 bool parsuj(int argc, char** argv, Argumenty& a, std::string& blad) {
     for (int i = 1; i < argc; ++i) {
@@ -366,6 +295,8 @@ bool parsuj(int argc, char** argv, Argumenty& a, std::string& blad) {
             a.flagaAll = true;
         } else if (s == "--strict") {
             a.flagaStrict = true;
+        } else if (s == "--alarms") {
+            a.flagaAlarms = true;
         } else if (s.size() > 1 && s[0] == '-') {
             blad = "unknown option " + s;
             return false;
@@ -392,8 +323,9 @@ int main(int argc, char** argv) {
     if (!parsuj(argc, argv, a, blad)) return uzycie(blad);
     using Polecenie = int (*)(OtoczenieTerminala&, const Argumenty&);
     const std::map<std::string, Polecenie> polecenia = {
-        {"layout", layout}, {"new", nowy},  {"info", info}, {"check", check}, {"xml", xml},
-        {"print", print},   {"lint", lint}, {"csv", csv},   {"diff", diff}};
+        {"layout", layout}, {"new", nowy},    {"info", info},   {"check", check},
+        {"xml", xml},       {"print", print}, {"lint", lint},   {"csv", csv},
+        {"diff", diff},     {"read", odczyt}, {"write", zapis}, {"events", zdarzenia}};
     const auto it = polecenia.find(a.polecenie);
     if (it == polecenia.end())
         return uzycie(a.polecenie.empty() ? "no command given" : "unknown command " + a.polecenie);

@@ -16,29 +16,11 @@
 #include "wspolne/katalog_testu.h"
 #include "wspolne/otoczenie_testowe.h"
 #include "wspolne/srodowisko.h"
+#include "wspolne/uruchom_cli.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-struct Wynik {
-    int kod;
-    std::string wyjscie; // standard output and standard error together
-};
-
-Wynik uruchom(const std::string& argumenty) {
-    const std::string polecenie = std::string(PANELCFG_CLI) + " " + argumenty + " 2>&1";
-    FILE* p = ::popen(polecenie.c_str(), "r");
-    Wynik w{-1, {}};
-    if (p == nullptr) return w;
-    std::array<char, 4096> bufor;
-    std::size_t n;
-    while ((n = std::fread(bufor.data(), 1, bufor.size(), p)) > 0)
-        w.wyjscie.append(bufor.data(), n);
-    const int status = ::pclose(p);
-    w.kod = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return w;
-}
 
 class Cli : public ::testing::Test {
 protected:

@@ -332,8 +332,11 @@ TEST_F(PortNaPseudoterminalu, AVanishedDeviceBecomesAPortFailureWithoutAHang) {
             }
         }
     }
+    // The hang-up shows as a failure as soon as the device reports it; the count of eleven
+    // unanswered requests is only the last resort.
     EXPECT_TRUE(port.czyAwaria());
-    EXPECT_EQ(odpowiedzi, 11);
+    EXPECT_GE(odpowiedzi, 1);
+    EXPECT_LE(odpowiedzi, 11);
     EXPECT_LT(Zegar::now() - poczatek, 5s);
     port.zamknijPort();
     EXPECT_FALSE(port.czyOtwarty());

@@ -109,6 +109,19 @@ TEST_F(ZmianaCentrali, FromTheGenericRootNothingIsAsked) {
     EXPECT_EQ(o.odswiezeniaOkna, 1);
 }
 
+TEST_F(ZmianaCentrali, TheConnectedPanelsFirmwareHoldsForItsModel) {
+    biezacaCentrala->ustalTypWykryty(4);
+    ASSERT_EQ(biezacaCentrala->odczytajIdentyfikacje("PSC7800V2.2"), 22);
+    zmienTypCentrali(4, o);
+    EXPECT_EQ(biezacaCentrala->podajTypWykryty(), 4);
+    EXPECT_EQ(biezacaCentrala->podajWersjeOprogramowania(), 22);
+    // Another model than the panel's starts with its own defaults.
+    o.odpowiedzi = {true};
+    zmienTypCentrali(3, o);
+    EXPECT_EQ(biezacaCentrala->podajTypWykryty(), 0);
+    EXPECT_EQ(biezacaCentrala->podajWersjeOprogramowania(), 40);
+}
+
 TEST_F(ZmianaCentrali, BetweenModelsTheUserConfirmsTheLoss) {
     zmienTypCentrali(4, o);
     biezacaCentrala->ustalZmiany(1);
