@@ -4,6 +4,7 @@
 #include <array>
 
 #include "elements/outputs/brx_par.h"
+#include "elements/outputs/stos_uklad.h"
 #include "elements/outputs/xrm_uklad.h"
 
 namespace sim {
@@ -28,6 +29,19 @@ constexpr Wiersz xrmWiersz() {
     return w;
 }
 
+constexpr Wiersz stosWiersz(std::uint8_t nrZapisu, std::uint8_t nrOdczytu) {
+    using namespace stos_uklad;
+    Wiersz w{nrZapisu, nrOdczytu, static_cast<std::size_t>(dlugoscZapytania), {}};
+    for (int& p : w.pola) p = zero;
+    w.pola[zKod] = bKod;
+    w.pola[zIndeks] = bIndeks;
+    w.pola[zNumer] = bNumer + 1; // the low byte of the number
+    w.pola[zPodnumer] = bPodnumer;
+    w.pola[zPrzesuniecie] = bPrzesuniecie;
+    w.pola[zPrzesuniecie + 1] = bPrzesuniecie + 1;
+    return w;
+}
+
 constexpr std::array<Wiersz, 15> tabela{{
     {0x73, 0xA3, 5, {zero, 0, 1, zero, zero}}, // line element
     {0x74, 0xA4, 3, {zero, 0, 1}},             // zone
@@ -41,8 +55,8 @@ constexpr std::array<Wiersz, 15> tabela{{
     {0x8B, 0xB7, 2, {zero, 0}},                // extinguishing unit
     {0x8C, 0xB8, 4, {zero, 0, 6, 7}},          // extinguishing unit, module pages
     xrmWiersz(),                               // sub-panel
-    {nrZapisuStosu, nrOdczytuStosu, 7, {0, 1, zero, 3, 4, 11, 12}},
-    {nrZapisuStosuStary, nrOdczytuStosuStary, 7, {0, 1, zero, 3, 4, 11, 12}},
+    stosWiersz(nrZapisuStosu, nrOdczytuStosu),
+    stosWiersz(nrZapisuStosuStary, nrOdczytuStosuStary),
     {0x87, 0xB3, 3, {0, 1, zero}}, // package times: one record per package
 }};
 constexpr std::size_t wierszCzasowBrx = 14;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "comm/ramka.h"
+#include "elements/outputs/stos_uklad.h"
 #include "sim/magazyn_blokow.h"
 #include "sim/ramka_odpowiedzi.h"
 #include "sim/teksty_pamieci.h"
@@ -18,12 +19,6 @@ constexpr std::uint8_t rodzajAlarmy = 2;
 constexpr std::size_t dlugoscNaglowkaPamieci = 5;
 constexpr std::size_t maksTekstuPamieci =
     static_cast<std::size_t>(ramka::maksDanych) - dlugoscNaglowkaPamieci - 1;
-
-// Assignment stack: request and block fields.
-constexpr std::size_t qKod = 0, qIndeks = 1, qNumer = 3, qPodnumer = 4, qPrzesuniecie = 5,
-                      dlugoscZapytaniaStosu = 7;
-constexpr std::size_t bKod = 0, bIndeks = 1, bNumer = 2, bPodnumer = 4, bPrzesuniecie = 11,
-                      dlugoscNaglowkaStosu = 14;
 
 const char* nazwaModelu(int typ) {
     switch (typ) {
@@ -76,16 +71,17 @@ Bajty ObslugaZadan::odpowiedzPamieci(std::span<const std::uint8_t> dane) const {
 
 Bajty ObslugaZadan::daneOdczytu(std::uint8_t nr, std::span<const std::uint8_t> dane) const {
     if (const Bajty* b = magazyn.odczytaj(nr, dane)) return *b;
+    using namespace stos_uklad;
     if ((nr == nrOdczytuStosu || nr == nrOdczytuStosuStary) &&
-        dane.size() == dlugoscZapytaniaStosu) {
+        dane.size() == static_cast<std::size_t>(dlugoscZapytania)) {
         // A source without entries: an empty page of its own key.
-        Bajty b(dlugoscNaglowkaStosu, 0);
-        b[bKod] = dane[qKod];
-        b[bIndeks] = dane[qIndeks];
-        b[bNumer + 1] = dane[qNumer];
-        b[bPodnumer] = dane[qPodnumer];
-        b[bPrzesuniecie] = dane[qPrzesuniecie];
-        b[bPrzesuniecie + 1] = dane[qPrzesuniecie + 1];
+        Bajty b(dlugoscNaglowka, 0);
+        b[bKod] = dane[zKod];
+        b[bIndeks] = dane[zIndeks];
+        b[bNumer + 1] = dane[zNumer];
+        b[bPodnumer] = dane[zPodnumer];
+        b[bPrzesuniecie] = dane[zPrzesuniecie];
+        b[bPrzesuniecie + 1] = dane[zPrzesuniecie + 1];
         return b;
     }
     return {};

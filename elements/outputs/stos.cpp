@@ -9,6 +9,7 @@
 #include "elements/outputs/hva.h"
 #include "elements/outputs/ls.h"
 #include "elements/outputs/pk.h"
+#include "elements/outputs/stos_uklad.h"
 #include "elements/outputs/wio.h"
 #include "elements/outputs/wou.h"
 #include "elements/outputs/xgn.h"
@@ -18,14 +19,7 @@
 
 namespace {
 
-// Block layout.
-constexpr int bKod = 0;
-constexpr int bIndeks = 1;
-constexpr int bNumer = 2;         // 2 bytes, big-endian
-constexpr int bPodnumer = 4;      // bytes 5..8 stay 0
-constexpr int bRazem = 9;         // entries of the key in the whole stack, 2 bytes
-constexpr int bPrzesuniecie = 11; // 2 bytes
-constexpr int bLiczba = 13;
+using namespace stos_uklad;
 constexpr int bWpisy = Stos::dlugoscNaglowka;
 
 // One kind of source in walk order: its key kind, how many sources, and the module indexes and
@@ -266,14 +260,14 @@ int Stos::odczytajBlok(std::span<const std::uint8_t> blok) {
 }
 
 int Stos::ustalZapytanie(Bajty& zapytanie, std::uint8_t) {
-    zapytanie = {static_cast<std::uint8_t>(kursor.kod),
-                 static_cast<std::uint8_t>(kursor.indeks),
-                 0,
-                 static_cast<std::uint8_t>(kursor.numer),
-                 static_cast<std::uint8_t>(kursor.podnumer),
-                 static_cast<std::uint8_t>((kursorPrzesuniecie >> 8) & 0xFF),
-                 static_cast<std::uint8_t>(kursorPrzesuniecie & 0xFF)};
-    return static_cast<int>(zapytanie.size());
+    zapytanie.assign(dlugoscZapytania, 0);
+    zapytanie[zKod] = static_cast<std::uint8_t>(kursor.kod);
+    zapytanie[zIndeks] = static_cast<std::uint8_t>(kursor.indeks);
+    zapytanie[zNumer] = static_cast<std::uint8_t>(kursor.numer);
+    zapytanie[zPodnumer] = static_cast<std::uint8_t>(kursor.podnumer);
+    zapytanie[zPrzesuniecie] = static_cast<std::uint8_t>((kursorPrzesuniecie >> 8) & 0xFF);
+    zapytanie[zPrzesuniecie + 1] = static_cast<std::uint8_t>(kursorPrzesuniecie & 0xFF);
+    return dlugoscZapytania;
 }
 
 int Stos::trybZrodlaZTablicy(const Klucz& k) const {

@@ -12,12 +12,13 @@
 #include <vector>
 
 #include "core/element_systemu.h"
+#include "elements/outputs/stos_uklad.h"
 
 class Stos : public ElementSystemu {
 public:
     static constexpr int pojemnoscStosu = 120000;
     static constexpr int wpisowNaBlok = 64;
-    static constexpr int dlugoscNaglowka = 14;
+    static constexpr int dlugoscNaglowka = stos_uklad::dlugoscNaglowka;
 
     // Assignment modes of entries.
     static constexpr int trybStrefy = 128;
