@@ -1,6 +1,7 @@
 #include "sim/teksty_pamieci.h"
 
 #include <array>
+#include <chrono>
 #include <cstdio>
 
 #include "lang/kodowanie.h"
@@ -21,14 +22,11 @@ std::uint32_t mieszaj(int n) {
 }
 
 // Days from 2000-01-01 to the date.
-std::int64_t dniOd2000(int rok, int miesiac, int dzien) {
-    const int r = rok - (miesiac <= 2 ? 1 : 0);
-    const int era = r / 400;
-    const int re = r - era * 400;
-    const int me = (miesiac + 9) % 12;
-    const int de = (153 * me + 2) / 5 + dzien - 1;
-    const int dr = re * 365 + re / 4 - re / 100 + de;
-    return static_cast<std::int64_t>(era) * 146097 + dr - 730425;
+constexpr std::chrono::sys_days poczatek2000{std::chrono::year{2000} / 1 / 1};
+
+std::int64_t dniOd2000(int rok, unsigned miesiac, unsigned dzien) {
+    using namespace std::chrono;
+    return (sys_days{year{rok} / month{miesiac} / day{dzien}} - poczatek2000).count();
 }
 
 // Both memories count forward in time from their marks.
@@ -65,25 +63,16 @@ std::string miejsce(std::uint32_t h) {
 } // namespace
 
 std::string dataTekstem(std::int64_t sekundy) {
-    std::int64_t dni = sekundy / sekundDoby, reszta = sekundy % sekundDoby;
-    if (reszta < 0) {
-        reszta += sekundDoby;
-        --dni;
-    }
-    // Civil date from a day count (shifted so that eras start on 1 March).
-    const std::int64_t z = dni + 730425;
-    const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-    const std::int64_t doe = z - era * 146097;
-    const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const std::int64_t mp = (5 * doy + 2) / 153;
-    const int dzien = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    const int miesiac = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    const int rok = static_cast<int>(yoe + era * 400 + (miesiac <= 2 ? 1 : 0));
+    using namespace std::chrono;
+    const sys_seconds chwila = poczatek2000 + seconds{sekundy};
+    const sys_days dzien = floor<days>(chwila);
+    const year_month_day d{dzien};
+    const hh_mm_ss czas{chwila - dzien};
     char b[32];
-    std::snprintf(b, sizeof b, "%04d-%02d-%02d %02d:%02d:%02d", rok, miesiac, dzien,
-                  static_cast<int>(reszta / 3600), static_cast<int>(reszta / 60 % 60),
-                  static_cast<int>(reszta % 60));
+    std::snprintf(b, sizeof b, "%04d-%02u-%02u %02d:%02d:%02d", static_cast<int>(d.year()),
+                  static_cast<unsigned>(d.month()), static_cast<unsigned>(d.day()),
+                  static_cast<int>(czas.hours().count()), static_cast<int>(czas.minutes().count()),
+                  static_cast<int>(czas.seconds().count()));
     return b;
 }
 
@@ -95,12 +84,12 @@ std::string tekstZdarzenia(int numer) {
     const char s = separatorLinii;
     switch ((h >> 20) % 3) {
     case 0:
-        return zdarzenie + s + data;
+        return zdarzenie + s + data + s;
     case 1:
-        return zdarzenie + s + miejsce(h) + s + data;
+        return zdarzenie + s + miejsce(h) + s + data + s;
     default:
         return zdarzenie + s + data + s + miejsce(h) + s + "Centrala " +
-               std::to_string(1 + (h >> 24) % 4);
+               std::to_string(1 + (h >> 24) % 4) + s;
     }
 }
 
@@ -109,7 +98,8 @@ std::string tekstAlarmu(int numer) {
     const std::string data = dataTekstem(najstarszyAlarm + numer * krokAlarmow +
                                          static_cast<std::int64_t>((h >> 4) % rozrzut));
     const char s = separatorLinii;
-    return std::to_string(numer + 1) + s + alarmy[h % alarmy.size()] + ", " + miejsce(h) + s + data;
+    return std::to_string(numer + 1) + s + alarmy[h % alarmy.size()] + ", " + miejsce(h) + s +
+           data + s;
 }
 
 Bajty naZnakiPanelu(std::string_view utf8) {

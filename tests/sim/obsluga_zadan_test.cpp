@@ -28,6 +28,8 @@ Bajty dane(const Bajty& odpowiedz) {
     return Bajty(d.begin(), d.end());
 }
 
+// The lines of a text whose every line, the last one too, ends with CR (so a listing shows the
+// separator line under the text, not after its last characters).
 std::vector<std::string> linie(const std::string& t) {
     std::vector<std::string> w(1);
     for (char z : t) {
@@ -36,6 +38,8 @@ std::vector<std::string> linie(const std::string& t) {
         else
             w.back() += z;
     }
+    EXPECT_TRUE(w.back().empty()) << "the last line has no CR";
+    w.pop_back();
     return w;
 }
 
