@@ -32,6 +32,15 @@ int wynikNaKod(WynikOdpowiedzi w) {
     }
 }
 
+// The memory type never looks at the table.
+struct BezTablicy : WidokBlokow {
+    bool czyKolejnyBlok(int) override { return false; }
+    bool czyPrzesylac(int) override { return true; }
+    bool nastepnaStrona() override { return false; }
+    int podajPoczXgn30() const override { return 0; }
+    int podajIndStos() const override { return -1; }
+};
+
 } // namespace
 
 Transmisja::Transmisja(PortRS& p, int pierwszy, int koniec) : port(p), stan(pierwszy, koniec) {}
@@ -265,14 +274,7 @@ int Transmisja::odbierzDanePamiec(std::span<const std::uint8_t> r) {
         stan.bledy.zwiekszLicznikBledowZakresu();
         return 3;
     }
-    // The memory type never looks at the table.
-    struct BezTablicy : WidokBlokow {
-        bool czyKolejnyBlok(int) override { return false; }
-        bool czyPrzesylac(int) override { return true; }
-        bool nastepnaStrona() override { return false; }
-        int podajPoczXgn30() const override { return 0; }
-        int podajIndStos() const override { return -1; }
-    } t;
+    BezTablicy t;
     if (stan.przyjmijOdczyt(t) && stan.sprawdzNrBloku()) port.zglos(PortRS::zadanieWysylki);
     return 0;
 }
@@ -460,6 +462,20 @@ int Transmisja::podajElement() const {
 bool Transmisja::sprawdzNrBloku() const {
     std::lock_guard l(blokada);
     return stan.sprawdzNrBloku();
+}
+void Transmisja::zwiekszNrBloku() {
+    std::lock_guard l(blokada);
+    if (stan.podajTypTransmisji() == typTransmisji::Pamiec) {
+        // nrBloku is the entry's number; the request is made from the memory's own count.
+        if (PamiecZdarzen* p = podajPamiecZdarzen()) p->pominZdarzenie();
+        BezTablicy t;
+        stan.zwiekszNrBloku(t);
+        return;
+    }
+    if (Centrala* c = podajCentrale()) {
+        WidokTablicy t(*c);
+        stan.zwiekszNrBloku(t);
+    }
 }
 int Transmisja::podajPostep() const {
     std::lock_guard l(blokada);

@@ -86,6 +86,9 @@ public:
     int podajTypTransmisji() const;
     int podajElement() const;
     bool sprawdzNrBloku() const;
+    // Skips the current block (the data error window's "skip"): the next one in the table, or in
+    // the memory type the next entry of the panel's memory.
+    void zwiekszNrBloku();
     int podajPostep() const;
     int podajFazeTestu() const;
 

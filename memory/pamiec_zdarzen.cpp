@@ -45,6 +45,14 @@ int PamiecZdarzen::ustalPierwsze(int n) {
     return 0;
 }
 
+bool PamiecZdarzen::pominZdarzenie() {
+    // The entry asked for is pierwsze + liczbaOdczytanych, and a record is accepted only under
+    // that number: moving the start on keeps both in step.
+    if (pierwsze + liczbaOdczytanych > ostatnie) return false;
+    ++pierwsze;
+    return true;
+}
+
 int PamiecZdarzen::ustalOstatnie(int n) {
     if (n < pierwsze || n < podajNajnizszy() || n > podajNajwyzszy()) return 1;
     ostatnie = n;

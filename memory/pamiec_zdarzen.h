@@ -40,6 +40,9 @@ public:
     // 0 accepted, 1 refused (value unchanged). `ostatnie` is not below `pierwsze`.
     int ustalPierwsze(int n);
     int ustalOstatnie(int n);
+    // Skips the entry asked for next (a record the user chose not to read): the requests go on
+    // with the entry after it. False at the end of the range.
+    bool pominZdarzenie();
     // The range from the user's two numbers (events counted from the newest, 1 = newest;
     // alarms from the oldest, 1 = entry 0): 0 accepted; 1 `od` refused, 2 `doNumeru` refused.
     int ustalZakres(int od, int doNumeru);

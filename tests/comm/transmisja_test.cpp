@@ -596,3 +596,40 @@ TEST_F(TransmisjaZPanelem, AMemoryReadStoresTheRangeWhileTheWindowWatchesTheCoun
     EXPECT_EQ(t.podajPostep(), 100);
     EXPECT_EQ(t.sprawdzLicznikiBledow(), kodBledu::brak);
 }
+
+TEST(TransmisjaBezPortu, SkippingAMemoryEntryAsksForTheNextOne) {
+    Srodowisko s(4);
+    PortRS port("COM1");
+    PamiecZdarzen pamiec;
+    Transmisja t(port, 0, 1);
+    t.ustalPamiec(&pamiec);
+    ASSERT_EQ(pamiec.ustalLiczbeZdarzen(50), 0);
+    ASSERT_EQ(pamiec.ustalZakres(3, 10), 0); // entries 41..48
+    ASSERT_EQ(pamiec.ustalLiczbeOdczytanych(0), 0);
+    t.ustalTypTransmisji(typTransmisji::Pamiec);
+    t.ustalBlokPamieci(pamiec.podajPierwsze(), pamiec.podajOstatnie() + 1);
+    const auto rekord = [](int numer) {
+        Bajty8 r = {
+            0, static_cast<std::uint8_t>(numer >> 8), static_cast<std::uint8_t>(numer), 0, 50, 'x',
+            0};
+        return odpowiedzPanelu(flagiTypu4, ramka::nrZapytaniaPamieci, r);
+    };
+    const auto zadanyWpis = [&t] {
+        ramka::BuforRamki b{};
+        EXPECT_GT(t.wyslijDane(b), 0);
+        return b[ramka::offDane + 1] << 8 | b[ramka::offDane + 2];
+    };
+
+    ASSERT_EQ(zadanyWpis(), 41);
+    // Entry 41 comes back under another number: a range error naming the entry, not an index.
+    EXPECT_NE(t.odbierzDane(rekord(7)), 0);
+    EXPECT_EQ(t.podajLicznikBledowZakresu(0), 1);
+    EXPECT_EQ(t.podajElement(), 41);
+    t.zerujLicznikiBledow();
+    t.zwiekszNrBloku();
+    EXPECT_EQ(t.podajElement(), 42);
+    EXPECT_EQ(zadanyWpis(), 42);
+    EXPECT_EQ(t.odbierzDane(rekord(42)), 0);
+    EXPECT_EQ(pamiec.podajLiczbeOdczytanych(), 1);
+    EXPECT_EQ(zadanyWpis(), 43);
+}
