@@ -7,12 +7,6 @@
 #include <string>
 #include <vector>
 
-#include <csignal>
-#include <poll.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include "comm/port_rs.h"
 #include "comm/przygotowanie_transmisji.h"
 #include "comm/ramka.h"
@@ -26,45 +20,12 @@
 #include "core/zmiana_centrali.h"
 #include "sim/przejscie_zapisu.h"
 #include "tests/wspolne/konfiguracja_pelna.h"
-
-extern char** environ;
+#include "tests/wspolne/proces_symulatora.h"
 
 namespace {
 
 constexpr int predkosc = 19200;
 constexpr double bitowNaBajt = 11.0;
-
-struct Symulator {
-    pid_t pid = -1;
-    std::string port;
-
-    explicit Symulator(const std::string& sciezka) {
-        std::vector<std::string> a = {sciezka,  "--model", "7800",
-                                      "--pace", "--speed", std::to_string(predkosc)};
-        std::vector<char*> argv;
-        for (auto& s : a) argv.push_back(s.data());
-        argv.push_back(nullptr);
-        int rura[2];
-        if (::pipe(rura) != 0) return;
-        posix_spawn_file_actions_t akcje;
-        posix_spawn_file_actions_init(&akcje);
-        posix_spawn_file_actions_adddup2(&akcje, rura[1], STDOUT_FILENO);
-        posix_spawn_file_actions_addclose(&akcje, rura[0]);
-        if (posix_spawn(&pid, argv[0], &akcje, nullptr, argv.data(), environ) != 0) pid = -1;
-        posix_spawn_file_actions_destroy(&akcje);
-        ::close(rura[1]);
-        char z = 0;
-        pollfd p{rura[0], POLLIN, 0};
-        while (::poll(&p, 1, 10000) > 0 && ::read(rura[0], &z, 1) == 1 && z != '\n') port += z;
-        ::close(rura[0]);
-    }
-    ~Symulator() {
-        if (pid > 0) {
-            ::kill(pid, SIGTERM);
-            ::waitpid(pid, nullptr, 0);
-        }
-    }
-};
 
 // Bytes on the wire of a write and of a read of the whole configuration, both directions.
 struct BajtyNaLinii {
@@ -102,9 +63,7 @@ void wypisz(const char* co, double czas, double bajty) {
 
 } // namespace
 
-int main(int argc, char** argv) {
-    std::string sciezka = argc > 1 ? argv[1] : std::string(argv[0]);
-    if (argc <= 1) sciezka = sciezka.substr(0, sciezka.rfind('/') + 1) + "merak-panel-sim";
+int main() {
     OtoczenieBezOkien o;
     uruchom(o);
     zmienTypCentrali(4, o);
@@ -117,14 +76,15 @@ int main(int argc, char** argv) {
                 c.stos->podajLiczbeWpisow(), predkosc, bajty.zapis * bitowNaBajt / predkosc,
                 bajty.odczyt * bitowNaBajt / predkosc);
 
-    Symulator sym(sciezka);
-    if (sym.port.empty()) {
-        std::fprintf(stderr, "%s did not start\n", sciezka.c_str());
+    Symulator sym({"--model", "7800", "--pace", "--speed", std::to_string(predkosc)});
+    const std::string port = sym.pierwszaLinia();
+    if (port.empty()) {
+        std::fprintf(stderr, "%s did not start\n", SCIEZKA_SYMULATORA);
         return 1;
     }
     SesjaCentrali s(*transmisja, *portRS);
-    if (const int e = s.polacz({sym.port}, predkosc); e != 0) {
-        std::fprintf(stderr, "no panel on %s (code %d)\n", sym.port.c_str(), e);
+    if (const int e = s.polacz({port}, predkosc); e != 0) {
+        std::fprintf(stderr, "no panel on %s (code %d)\n", port.c_str(), e);
         return 1;
     }
     przygotujZapis(c, *transmisja, WyborRodzajow{});

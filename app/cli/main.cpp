@@ -146,12 +146,7 @@ int check(OtoczenieTerminala& o, const Argumenty& a) {
 int xml(OtoczenieTerminala& o, const Argumenty& a) {
     if (a.pliki.size() != 1 || !a.opcje.count("-o")) return uzycie("xml needs FILE and -o OUT.xml");
     o.cichy = true;
-    WynikPliku wynik;
-    if (!wczytaj(o, a, wynik)) return wynikBledneDane;
-    if (wynik != WynikPliku::ok) {
-        OtoczenieTerminala::wypisz(a.pliki[0] + " could not be read whole (see check)");
-        return wynikBledneDane;
-    }
+    if (!wczytajCaly(o, a)) return wynikBledneDane;
     if (eksportujXML(a.opcje.at("-o"), {}, &o) != WynikZapisu::ok) {
         OtoczenieTerminala::wypisz("cannot write " + a.opcje.at("-o"));
         return wynikBledneDane;
@@ -163,15 +158,7 @@ int xml(OtoczenieTerminala& o, const Argumenty& a) {
 bool wyborWydruku(const Argumenty& a, WyborWydruku& w) {
     std::vector<std::string> rodzaje = {"elements", "zones",  "wio", "wou", "wmi", "hrn", "hva",
                                         "xgn",      "xgn300", "pk",  "ls",  "lk",  "blc", "xrm"};
-    if (a.opcje.count("--kinds")) {
-        rodzaje.clear();
-        std::string lista = a.opcje.at("--kinds");
-        for (std::size_t p = 0; p <= lista.size();) {
-            const std::size_t k = std::min(lista.find(',', p), lista.size());
-            rodzaje.push_back(lista.substr(p, k - p));
-            p = k + 1;
-        }
-    }
+    if (a.opcje.count("--kinds")) rodzaje = nazwyZListy(a.opcje.at("--kinds"));
     const std::map<std::string, WyborRodzaju*> pary = {
         {"zones", &w.strefy}, {"wio", &w.wio}, {"wou", &w.wou}, {"wmi", &w.wmi},
         {"hrn", &w.hrn},      {"hva", &w.hva}, {"xgn", &w.xgn}, {"xgn300", &w.xgn30}};
@@ -197,12 +184,7 @@ int print(OtoczenieTerminala& o, const Argumenty& a) {
     WyborWydruku wybor;
     if (!wyborWydruku(a, wybor)) return wynikUzycie;
     o.cichy = true;
-    WynikPliku wynik;
-    if (!wczytaj(o, a, wynik)) return wynikBledneDane;
-    if (wynik != WynikPliku::ok) {
-        OtoczenieTerminala::wypisz(a.pliki[0] + " could not be read whole (see check)");
-        return wynikBledneDane;
-    }
+    if (!wczytajCaly(o, a)) return wynikBledneDane;
     ustalFlagiDrukowania(wybor);
     const auto raport = zlozRaport(*biezacaCentrala);
     if (!raport || zapiszRaport(a.opcje.at("-o"), *raport) != WynikZapisu::ok) {
@@ -217,12 +199,7 @@ int lint(OtoczenieTerminala& o, const Argumenty& a) {
     if (a.pliki.size() != 1 || (format != "text" && format != "tsv"))
         return uzycie("lint needs one FILE and --format text or tsv");
     o.cichy = true;
-    WynikPliku wynik;
-    if (!wczytaj(o, a, wynik)) return wynikBledneDane;
-    if (wynik != WynikPliku::ok) {
-        OtoczenieTerminala::wypisz(a.pliki[0] + " could not be read whole (see check)");
-        return wynikBledneDane;
-    }
+    if (!wczytajCaly(o, a)) return wynikBledneDane;
     const auto uwagi = sprawdzKonfiguracje(*biezacaCentrala);
     const int zapis =
         wypiszWynik(a, format == "tsv" ? uwagiTsv(uwagi) : uwagiTekstem(uwagi), false);
@@ -235,12 +212,7 @@ int csv(OtoczenieTerminala& o, const Argumenty& a) {
     if (a.pliki.size() != 1 || !a.opcje.count("-o") || (co != "devices" && co != "zones"))
         return uzycie("csv needs FILE, --what devices|zones and -o OUT.csv");
     o.cichy = true;
-    WynikPliku wynik;
-    if (!wczytaj(o, a, wynik)) return wynikBledneDane;
-    if (wynik != WynikPliku::ok) {
-        OtoczenieTerminala::wypisz(a.pliki[0] + " could not be read whole (see check)");
-        return wynikBledneDane;
-    }
+    if (!wczytajCaly(o, a)) return wynikBledneDane;
     return wypiszWynik(
         a, co == "devices" ? csvElementow(*biezacaCentrala) : csvStref(*biezacaCentrala), true);
 }
@@ -258,12 +230,7 @@ int diff(OtoczenieTerminala& o, const Argumenty& a) {
     } else {
         Argumenty pierwszy = a;
         pierwszy.pliki = {a.pliki[0]};
-        WynikPliku wynik;
-        if (!wczytaj(o, pierwszy, wynik)) return wynikBledneDane;
-        if (wynik != WynikPliku::ok) {
-            OtoczenieTerminala::wypisz(a.pliki[0] + " could not be read whole (see check)");
-            return wynikBledneDane;
-        }
+        if (!wczytajCaly(o, pierwszy)) return wynikBledneDane;
     }
     auto druga = wczytajDruga(o, a.pliki.back());
     if (!druga) return wynikBledneDane;

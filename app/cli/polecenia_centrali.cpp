@@ -166,16 +166,12 @@ bool wyborRodzajowZapisu(const Argumenty& a, WyborRodzajow& w) {
         {"wmi", &w.wmi},           {"hrn", &w.hrn},      {"hva", &w.hva}, {"xgn", &w.xgn},
         {"xgn300", &w.xgn30},      {"pk", &w.pk},        {"ls", &w.ls},   {"lk", &w.lk},
         {"blc", &w.blc},           {"xrm", &w.xrm}};
-    const std::string& lista = a.opcje.at("--kinds");
-    for (std::size_t p = 0; p <= lista.size();) {
-        const std::size_t k = std::min(lista.find(',', p), lista.size());
-        const std::string r = lista.substr(p, k - p);
+    for (const std::string& r : nazwyZListy(a.opcje.at("--kinds"))) {
         if (!rodzaje.count(r)) {
             uzycie("unknown kind " + r);
             return false;
         }
         *rodzaje.at(r) = true;
-        p = k + 1;
     }
     return true;
 }
@@ -223,12 +219,7 @@ int zapis(OtoczenieTerminala& o, const Argumenty& a) {
     WyborRodzajow wybor;
     if (!wyborRodzajowZapisu(a, wybor)) return wynikUzycie;
     o.cichy = true;
-    WynikPliku wynik;
-    if (!wczytaj(o, a, wynik)) return wynikBledneDane;
-    if (wynik != WynikPliku::ok) {
-        OtoczenieTerminala::wypisz(a.pliki[0] + " could not be read whole (see check)");
-        return wynikBledneDane;
-    }
+    if (!wczytajCaly(o, a)) return wynikBledneDane;
     Centrala& c = *biezacaCentrala;
     if (c.podajTypCentrali() == 0) {
         OtoczenieTerminala::wypisz(a.pliki[0] + " is a generic configuration of no panel model");

@@ -60,6 +60,24 @@ bool wczytaj(OtoczenieTerminala& o, const Argumenty& a, WynikPliku& wynik) {
     return true;
 }
 
+bool wczytajCaly(OtoczenieTerminala& o, const Argumenty& a) {
+    WynikPliku wynik;
+    if (!wczytaj(o, a, wynik)) return false;
+    if (wynik == WynikPliku::ok) return true;
+    OtoczenieTerminala::wypisz(a.pliki[0] + " could not be read whole (see check)");
+    return false;
+}
+
+std::vector<std::string> nazwyZListy(const std::string& lista) {
+    std::vector<std::string> nazwy;
+    for (std::size_t p = 0; p <= lista.size();) {
+        const std::size_t k = std::min(lista.find(',', p), lista.size());
+        nazwy.push_back(lista.substr(p, k - p));
+        p = k + 1;
+    }
+    return nazwy;
+}
+
 std::unique_ptr<Centrala> wczytajDruga(OtoczenieTerminala& o, const std::string& sciezka) {
     const int typ = typPliku(sciezka);
     if (typ < 0) return nullptr;

@@ -43,6 +43,12 @@ int typPliku(const std::string& sciezka);
 // Loads the first file named on the command line into a root of the model its signature names.
 bool wczytaj(OtoczenieTerminala& o, const Argumenty& a, WynikPliku& wynik);
 
+// As wczytaj, and the file must be read whole: otherwise a message and false.
+bool wczytajCaly(OtoczenieTerminala& o, const Argumenty& a);
+
+// The names of a comma-separated list ("zones,pk").
+std::vector<std::string> nazwyZListy(const std::string& lista);
+
 // A second configuration beside the current root: its own root of the file's model; none (with
 // a message) when the file cannot be read whole.
 std::unique_ptr<Centrala> wczytajDruga(OtoczenieTerminala& o, const std::string& sciezka);

@@ -8,6 +8,9 @@
 
 #include "core/centrala.h"
 #include "core/plik_konfiguracji.h"
+#include "elements/lines/strefa.h"
+#include "elements/outputs/lk.h"
+#include "elements/outputs/pk.h"
 #include "elements/outputs/stos.h"
 #include "platform/pliki.h"
 #include "wspolne/katalog_testu.h"
@@ -94,6 +97,22 @@ TEST_F(PolecenieCentrali, FaultsOnTheLineAreRetriedAndTheFilesStillMatch) {
     const Wynik odczyt = uruchom("read --port " + nazwa + " -o " + p("odczytana.ctr"));
     ASSERT_EQ(odczyt.kod, 0) << odczyt.wyjscie;
     EXPECT_TRUE(identyczne(plik, p("odczytana.ctr")));
+}
+
+TEST_F(PolecenieCentrali, AWriteOfChosenKindsSendsOnlyThose) {
+    const std::string plik = konfiguracja(4, "zapisana.ctr");
+    Symulator s({"--model", "7800"});
+    const std::string nazwa = port(s);
+    EXPECT_EQ(uruchom("write --port " + nazwa + " " + plik + " --kinds zonez").kod, 2);
+    const Wynik zapis = uruchom("write --port " + nazwa + " " + plik + " --kinds zones,lk");
+    ASSERT_EQ(zapis.kod, 0) << zapis.wyjscie;
+    ASSERT_EQ(uruchom("read --port " + nazwa + " -o " + p("odczytana.ctr")).kod, 0);
+    OtoczenieTestowe o;
+    Srodowisko sr(4);
+    ASSERT_EQ(odczytajKonfiguracje(p("odczytana.ctr"), o), WynikPliku::ok);
+    EXPECT_EQ(sr.c().strefy[0]->podajKomunikat().rfind("Hala ", 0), 0u);
+    EXPECT_EQ(sr.c().lk[0]->podajWariant(), 1);
+    EXPECT_EQ(sr.c().pk[1]->podajTyp(), 0); // relays were not sent
 }
 
 TEST_F(PolecenieCentrali, ALockedPanelRefusesTheWriteWithTheAccessError) {
