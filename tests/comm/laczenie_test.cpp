@@ -4,6 +4,8 @@
 
 #include "comm/port_rs.h"
 #include "comm/transmisja.h"
+#include "ramki_testowe.h"
+#include "wspolne/srodowisko.h"
 
 namespace {
 
@@ -71,6 +73,17 @@ TEST_F(LaczenieBezCentrali, AChosenPortAndSpeedHoldOnEveryAttempt) {
         EXPECT_STREQ(port.podajNazwePortu(), "ttyNIEMA9");
     }
     EXPECT_EQ(l.tik(), Laczenie::Wynik::niepowodzenie);
+}
+
+TEST_F(LaczenieBezCentrali, AnUnknownPanelTypeEndsTheSearchAtOnce) {
+    Srodowisko s(0);
+    l.rozpocznij({"ttyNIEMA0", "ttyNIEMA1", "ttyNIEMA2"});
+    ASSERT_EQ(l.tik(), Laczenie::Wynik::trwa);
+    // A reply whose type flags name no model, as a panel of an unknown kind would send.
+    EXPECT_NE(t.odbierzDane(odpowiedzPanelu(0xE0, ramka::nrOdpowiedziIdentyfikacji)), 0);
+    EXPECT_EQ(l.tik(), Laczenie::Wynik::niepowodzenie);
+    EXPECT_EQ(l.podajKodBledu(), 5);
+    EXPECT_EQ(l.podajTekstBledu(), 385);
 }
 
 TEST(TekstyLaczenia, NameEachErrorCode) {
