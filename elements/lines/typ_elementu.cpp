@@ -44,15 +44,6 @@ TypBRAK::TypBRAK(int linia) {
     numer = numerDomyslny = linia;
 }
 
-std::unique_ptr<TypElementu> TypBRAK::klonuj() const {
-    return std::make_unique<TypBRAK>(*this);
-}
-
-int TypBRAK::podajNazweTypu(std::string& out) const {
-    out = tekst(239);
-    return kod;
-}
-
 int TypBRAK::ustalNumer(int n) {
     return ustalNumerWZakresie(n, 0, liczba(&Centrala::liczbaStref));
 }

@@ -238,12 +238,27 @@ protected:
     int numerDomyslny = 0;
 };
 
+std::string tekst(int numer, const std::string& domyslny);
+
+// What every concrete type writes the same way: its copy and its display name (text
+// `numerNazwy`). Each type derives from this with itself, its base and its name's number.
+template <class Pochodna, class Baza, int numerNazwy>
+class TypZNazwa : public Baza {
+public:
+    using Baza::Baza;
+    std::unique_ptr<TypElementu> klonuj() const override {
+        return std::make_unique<Pochodna>(static_cast<const Pochodna&>(*this));
+    }
+    int podajNazweTypu(std::string& out) const override {
+        out = tekst(numerNazwy, "0");
+        return this->kod;
+    }
+};
+
 // Code 0: no element at the address. Its number field is a zone, 0..`liczbaStref`.
-class TypBRAK : public TypElementu {
+class TypBRAK : public TypZNazwa<TypBRAK, TypElementu, 239> {
 public:
     explicit TypBRAK(int linia);
-    std::unique_ptr<TypElementu> klonuj() const override;
-    int podajNazweTypu(std::string& out) const override;
     int ustalNumer(int n) override;
     int ustalNumerZBajtow(int starsza, int mlodszy) override;
     // Writes nothing.

@@ -67,13 +67,6 @@ std::string TypOstrzegacz::literaGrupy() const {
 
 // --- KFA -----------------------------------------------------------------------------------
 
-std::unique_ptr<TypElementu> TypKFA::klonuj() const {
-    return std::make_unique<TypKFA>(*this);
-}
-int TypKFA::podajNazweTypu(std::string& out) const {
-    out = tekst(219);
-    return kod;
-}
 int TypKFA::ustalTryb(int m) {
     return ustalTrybOd1Do(m, 3);
 }
@@ -84,23 +77,8 @@ int TypKFA::listaTrybow(std::string& out) const {
     return lista(out, 240);
 }
 
-std::unique_ptr<TypElementu> TypKFA_213::klonuj() const {
-    return std::make_unique<TypKFA_213>(*this);
-}
-int TypKFA_213::podajNazweTypu(std::string& out) const {
-    out = tekst(220);
-    return kod;
-}
-
 // --- KFB -----------------------------------------------------------------------------------
 
-std::unique_ptr<TypElementu> TypKFB::klonuj() const {
-    return std::make_unique<TypKFB>(*this);
-}
-int TypKFB::podajNazweTypu(std::string& out) const {
-    out = tekst(221);
-    return kod;
-}
 int TypKFB::ustalTryb(int m) {
     return ustalTrybOd1Do(m, 3);
 }
@@ -111,23 +89,8 @@ int TypKFB::listaTrybow(std::string& out) const {
     return lista(out, 244);
 }
 
-std::unique_ptr<TypElementu> TypKFB_213::klonuj() const {
-    return std::make_unique<TypKFB_213>(*this);
-}
-int TypKFB_213::podajNazweTypu(std::string& out) const {
-    out = tekst(222);
-    return kod;
-}
-
 // --- KFC -----------------------------------------------------------------------------------
 
-std::unique_ptr<TypElementu> TypKFC::klonuj() const {
-    return std::make_unique<TypKFC>(*this);
-}
-int TypKFC::podajNazweTypu(std::string& out) const {
-    out = tekst(223);
-    return kod;
-}
 int TypKFC::ustalTryb(int m) {
     return ustalTrybZ(m, {1, 2, 3, 5, 6, 7, 8, 9});
 }
@@ -138,39 +101,8 @@ int TypKFC::listaTrybow(std::string& out) const {
     return lista(out, 252);
 }
 
-std::unique_ptr<TypElementu> TypKFC_213::klonuj() const {
-    return std::make_unique<TypKFC_213>(*this);
-}
-int TypKFC_213::podajNazweTypu(std::string& out) const {
-    out = tekst(224);
-    return kod;
-}
-
-std::unique_ptr<TypElementu> TypKFC_310::klonuj() const {
-    return std::make_unique<TypKFC_310>(*this);
-}
-int TypKFC_310::podajNazweTypu(std::string& out) const {
-    out = tekst(512);
-    return kod;
-}
-
-std::unique_ptr<TypElementu> TypKFC_313::klonuj() const {
-    return std::make_unique<TypKFC_313>(*this);
-}
-int TypKFC_313::podajNazweTypu(std::string& out) const {
-    out = tekst(513);
-    return kod;
-}
-
 // --- KFE -----------------------------------------------------------------------------------
 
-std::unique_ptr<TypElementu> TypKFE::klonuj() const {
-    return std::make_unique<TypKFE>(*this);
-}
-int TypKFE::podajNazweTypu(std::string& out) const {
-    out = tekst(229);
-    return kod;
-}
 int TypKFE::ustalTryb(int m) {
     return ustalTrybOd1Do(m, 9);
 }
@@ -184,13 +116,6 @@ int TypKFE::listaTrybow(std::string& out) const {
 
 // --- KFN -----------------------------------------------------------------------------------
 
-std::unique_ptr<TypElementu> TypKFN::klonuj() const {
-    return std::make_unique<TypKFN>(*this);
-}
-int TypKFN::podajNazweTypu(std::string& out) const {
-    out = tekst(230);
-    return kod;
-}
 int TypKFN::ustalTryb(int m) {
     return ustalTrybOd1Do(m, 6);
 }
@@ -203,13 +128,6 @@ int TypKFN::listaTrybow(std::string& out) const {
 
 // --- KFM -----------------------------------------------------------------------------------
 
-std::unique_ptr<TypElementu> TypKFM::klonuj() const {
-    return std::make_unique<TypKFM>(*this);
-}
-int TypKFM::podajNazweTypu(std::string& out) const {
-    out = tekst(226);
-    return kod;
-}
 int TypKFM::ustalTryb(int m) {
     return ustalTrybOd1Do(m, 3);
 }
@@ -220,31 +138,8 @@ int TypKFM::listaTrybow(std::string& out) const {
     return lista(out, 248);
 }
 
-std::unique_ptr<TypElementu> TypKFM_213::klonuj() const {
-    return std::make_unique<TypKFM_213>(*this);
-}
-int TypKFM_213::podajNazweTypu(std::string& out) const {
-    out = tekst(227);
-    return kod;
-}
-
-std::unique_ptr<TypElementu> TypKFM_217::klonuj() const {
-    return std::make_unique<TypKFM_217>(*this);
-}
-int TypKFM_217::podajNazweTypu(std::string& out) const {
-    out = tekst(228);
-    return kod;
-}
-
 // --- KFH -----------------------------------------------------------------------------------
 
-std::unique_ptr<TypElementu> TypKFH::klonuj() const {
-    return std::make_unique<TypKFH>(*this);
-}
-int TypKFH::podajNazweTypu(std::string& out) const {
-    out = tekst(225);
-    return kod;
-}
 int TypKFH::ustalTryb(int m) {
     return ustalTrybOd1Do(m, 3);
 }
@@ -257,13 +152,6 @@ int TypKFH::listaTrybow(std::string& out) const {
 
 // --- KFJ -----------------------------------------------------------------------------------
 
-std::unique_ptr<TypElementu> TypKFJ::klonuj() const {
-    return std::make_unique<TypKFJ>(*this);
-}
-int TypKFJ::podajNazweTypu(std::string& out) const {
-    out = tekst(415);
-    return kod;
-}
 int TypKFJ::ustalTryb(int m) {
     return ustalTrybOd1Do(m, 7);
 }
@@ -277,13 +165,6 @@ int TypKFJ::listaTrybow(std::string& out) const {
 
 // --- KFL -----------------------------------------------------------------------------------
 
-std::unique_ptr<TypElementu> TypKFL::klonuj() const {
-    return std::make_unique<TypKFL>(*this);
-}
-int TypKFL::podajNazweTypu(std::string& out) const {
-    out = tekst(414);
-    return kod;
-}
 int TypKFL::ustalTryb(int m) {
     return ustalTrybOd1Do(m, 3);
 }
@@ -296,13 +177,6 @@ int TypKFL::listaTrybow(std::string& out) const {
 
 // --- KFS -----------------------------------------------------------------------------------
 
-std::unique_ptr<TypElementu> TypKFS::klonuj() const {
-    return std::make_unique<TypKFS>(*this);
-}
-int TypKFS::podajNazweTypu(std::string& out) const {
-    out = tekst(236);
-    return kod;
-}
 int TypKFS::ustalTryb(int m) {
     return ustalTrybOd1Do(m, 10);
 }
@@ -315,13 +189,6 @@ int TypKFS::listaTrybow(std::string& out) const {
 
 // --- KFP, KFR, KFR_207 -----------------------------------------------------------------------
 
-std::unique_ptr<TypElementu> TypKFP::klonuj() const {
-    return std::make_unique<TypKFP>(*this);
-}
-int TypKFP::podajNazweTypu(std::string& out) const {
-    out = tekst(519);
-    return kod;
-}
 int TypKFP::ustalTryb(int m) {
     return ustalTrybZ(m, {0, 1});
 }
@@ -330,13 +197,6 @@ int TypKFP::opisTrybu(std::string& out, int) const {
     return 0;
 }
 
-std::unique_ptr<TypElementu> TypKFR::klonuj() const {
-    return std::make_unique<TypKFR>(*this);
-}
-int TypKFR::podajNazweTypu(std::string& out) const {
-    out = tekst(231);
-    return kod;
-}
 int TypKFR::ustalTryb(int m) {
     return ustalTrybZ(m, {0, 1});
 }
@@ -345,13 +205,6 @@ int TypKFR::opisTrybu(std::string& out, int) const {
     return 0;
 }
 
-std::unique_ptr<TypElementu> TypKFR_207::klonuj() const {
-    return std::make_unique<TypKFR_207>(*this);
-}
-int TypKFR_207::podajNazweTypu(std::string& out) const {
-    out = tekst(505);
-    return kod;
-}
 int TypKFR_207::ustalTryb(int m) {
     return ustalTrybZ(m, {0, 1});
 }

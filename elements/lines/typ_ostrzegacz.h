@@ -34,138 +34,110 @@ protected:
 };
 
 // KFA-210 (code 1): modes 1..3, list text 240, descriptions 241..243.
-class TypKFA : public TypOstrzegacz {
+class TypKFA : public TypZNazwa<TypKFA, TypOstrzegacz, 219> {
 public:
     explicit TypKFA(int linia) : TypKFA(linia, 1) {}
-    std::unique_ptr<TypElementu> klonuj() const override;
-    int podajNazweTypu(std::string& out) const override;
     int ustalTryb(int m) override;
     int opisTrybu(std::string& out, int m) const override;
     int listaTrybow(std::string& out) const override;
 
 protected:
-    TypKFA(int linia, int kod) : TypOstrzegacz(linia, kod, 1) {}
+    TypKFA(int linia, int kod) : TypZNazwa(linia, kod, 1) {}
 };
 
-class TypKFA_213 : public TypKFA { // code 33
+class TypKFA_213 : public TypZNazwa<TypKFA_213, TypKFA, 220> { // code 33
 public:
-    explicit TypKFA_213(int linia) : TypKFA(linia, 33) {}
-    std::unique_ptr<TypElementu> klonuj() const override;
-    int podajNazweTypu(std::string& out) const override;
+    explicit TypKFA_213(int linia) : TypZNazwa(linia, 33) {}
 };
 
 // KFB-210 (code 2): modes 1..3, list text 244, descriptions 245..247.
-class TypKFB : public TypOstrzegacz {
+class TypKFB : public TypZNazwa<TypKFB, TypOstrzegacz, 221> {
 public:
     explicit TypKFB(int linia) : TypKFB(linia, 2) {}
-    std::unique_ptr<TypElementu> klonuj() const override;
-    int podajNazweTypu(std::string& out) const override;
     int ustalTryb(int m) override;
     int opisTrybu(std::string& out, int m) const override;
     int listaTrybow(std::string& out) const override;
 
 protected:
-    TypKFB(int linia, int kod) : TypOstrzegacz(linia, kod, 1) {}
+    TypKFB(int linia, int kod) : TypZNazwa(linia, kod, 1) {}
 };
 
-class TypKFB_213 : public TypKFB { // code 34
+class TypKFB_213 : public TypZNazwa<TypKFB_213, TypKFB, 222> { // code 34
 public:
-    explicit TypKFB_213(int linia) : TypKFB(linia, 34) {}
-    std::unique_ptr<TypElementu> klonuj() const override;
-    int podajNazweTypu(std::string& out) const override;
+    explicit TypKFB_213(int linia) : TypZNazwa(linia, 34) {}
 };
 
 // KFC-210 (code 3): modes 1, 2, 3, 5..9 (not 4), list text 252, descriptions 253..261.
-class TypKFC : public TypOstrzegacz {
+class TypKFC : public TypZNazwa<TypKFC, TypOstrzegacz, 223> {
 public:
     explicit TypKFC(int linia) : TypKFC(linia, 3) {}
-    std::unique_ptr<TypElementu> klonuj() const override;
-    int podajNazweTypu(std::string& out) const override;
     int ustalTryb(int m) override;
     int opisTrybu(std::string& out, int m) const override;
     int listaTrybow(std::string& out) const override;
 
 protected:
-    TypKFC(int linia, int kod) : TypOstrzegacz(linia, kod, 1) {}
+    TypKFC(int linia, int kod) : TypZNazwa(linia, kod, 1) {}
 };
 
-class TypKFC_213 : public TypKFC { // code 35
+class TypKFC_213 : public TypZNazwa<TypKFC_213, TypKFC, 224> { // code 35
 public:
-    explicit TypKFC_213(int linia) : TypKFC(linia, 35) {}
-    std::unique_ptr<TypElementu> klonuj() const override;
-    int podajNazweTypu(std::string& out) const override;
+    explicit TypKFC_213(int linia) : TypZNazwa(linia, 35) {}
 };
 
-class TypKFC_310 : public TypKFC { // code 19
+class TypKFC_310 : public TypZNazwa<TypKFC_310, TypKFC, 512> { // code 19
 public:
-    explicit TypKFC_310(int linia) : TypKFC(linia, 19) {}
-    std::unique_ptr<TypElementu> klonuj() const override;
-    int podajNazweTypu(std::string& out) const override;
+    explicit TypKFC_310(int linia) : TypZNazwa(linia, 19) {}
 };
 
-class TypKFC_313 : public TypKFC { // code 37
+class TypKFC_313 : public TypZNazwa<TypKFC_313, TypKFC, 513> { // code 37
 public:
-    explicit TypKFC_313(int linia) : TypKFC(linia, 37) {}
-    std::unique_ptr<TypElementu> klonuj() const override;
-    int podajNazweTypu(std::string& out) const override;
+    explicit TypKFC_313(int linia) : TypZNazwa(linia, 37) {}
 };
 
 // KFE-210 (code 4): modes 1..9, list text 266, descriptions 267..273, 524, 525.
-class TypKFE : public TypOstrzegacz {
+class TypKFE : public TypZNazwa<TypKFE, TypOstrzegacz, 229> {
 public:
-    explicit TypKFE(int linia) : TypOstrzegacz(linia, 4, 1) {}
-    std::unique_ptr<TypElementu> klonuj() const override;
-    int podajNazweTypu(std::string& out) const override;
+    explicit TypKFE(int linia) : TypZNazwa(linia, 4, 1) {}
     int ustalTryb(int m) override;
     int opisTrybu(std::string& out, int m) const override;
     int listaTrybow(std::string& out) const override;
 };
 
 // KFN-201 addressable adapter (code 5): modes 1..6, list text 274, descriptions 275..280.
-class TypKFN : public TypOstrzegacz {
+class TypKFN : public TypZNazwa<TypKFN, TypOstrzegacz, 230> {
 public:
-    explicit TypKFN(int linia) : TypOstrzegacz(linia, 5, 1) {}
-    std::unique_ptr<TypElementu> klonuj() const override;
-    int podajNazweTypu(std::string& out) const override;
+    explicit TypKFN(int linia) : TypZNazwa(linia, 5, 1) {}
     int ustalTryb(int m) override;
     int opisTrybu(std::string& out, int m) const override;
     int listaTrybow(std::string& out) const override;
 };
 
 // KFM-210 (code 6): modes 1..3, list text 248, descriptions 249..251.
-class TypKFM : public TypOstrzegacz {
+class TypKFM : public TypZNazwa<TypKFM, TypOstrzegacz, 226> {
 public:
     explicit TypKFM(int linia) : TypKFM(linia, 6) {}
-    std::unique_ptr<TypElementu> klonuj() const override;
-    int podajNazweTypu(std::string& out) const override;
     int ustalTryb(int m) override;
     int opisTrybu(std::string& out, int m) const override;
     int listaTrybow(std::string& out) const override;
 
 protected:
-    TypKFM(int linia, int kod) : TypOstrzegacz(linia, kod, 1) {}
+    TypKFM(int linia, int kod) : TypZNazwa(linia, kod, 1) {}
 };
 
-class TypKFM_213 : public TypKFM { // code 38
+class TypKFM_213 : public TypZNazwa<TypKFM_213, TypKFM, 227> { // code 38
 public:
-    explicit TypKFM_213(int linia) : TypKFM(linia, 38) {}
-    std::unique_ptr<TypElementu> klonuj() const override;
-    int podajNazweTypu(std::string& out) const override;
+    explicit TypKFM_213(int linia) : TypZNazwa(linia, 38) {}
 };
 
-class TypKFM_217 : public TypKFM { // code 22
+class TypKFM_217 : public TypZNazwa<TypKFM_217, TypKFM, 228> { // code 22
 public:
-    explicit TypKFM_217(int linia) : TypKFM(linia, 22) {}
-    std::unique_ptr<TypElementu> klonuj() const override;
-    int podajNazweTypu(std::string& out) const override;
+    explicit TypKFM_217(int linia) : TypZNazwa(linia, 22) {}
 };
 
 // KFH-210 (code 7): modes 1..3, list text 262, descriptions 263..265.
-class TypKFH : public TypOstrzegacz {
+class TypKFH : public TypZNazwa<TypKFH, TypOstrzegacz, 225> {
 public:
-    explicit TypKFH(int linia) : TypOstrzegacz(linia, 7, 1) {}
-    std::unique_ptr<TypElementu> klonuj() const override;
-    int podajNazweTypu(std::string& out) const override;
+    explicit TypKFH(int linia) : TypZNazwa(linia, 7, 1) {}
     int ustalTryb(int m) override;
     int opisTrybu(std::string& out, int m) const override;
     int listaTrybow(std::string& out) const override;
@@ -173,68 +145,56 @@ public:
 
 // KFJ-310 (code 8): modes 1..7 (the list text 405 offers 1..6), descriptions 406..409, 467, 468
 // and 406 again for mode 7.
-class TypKFJ : public TypOstrzegacz {
+class TypKFJ : public TypZNazwa<TypKFJ, TypOstrzegacz, 415> {
 public:
     explicit TypKFJ(int linia) : TypKFJ(linia, 8) {}
-    std::unique_ptr<TypElementu> klonuj() const override;
-    int podajNazweTypu(std::string& out) const override;
     int ustalTryb(int m) override;
     int opisTrybu(std::string& out, int m) const override;
     int listaTrybow(std::string& out) const override;
 
 protected:
-    TypKFJ(int linia, int kod) : TypOstrzegacz(linia, kod, 1) {}
+    TypKFJ(int linia, int kod) : TypZNazwa(linia, kod, 1) {}
 };
 
 // KFL-301 (code 9): modes 1..3, list text 410, descriptions 411..413.
-class TypKFL : public TypOstrzegacz {
+class TypKFL : public TypZNazwa<TypKFL, TypOstrzegacz, 414> {
 public:
-    explicit TypKFL(int linia) : TypOstrzegacz(linia, 9, 1) {}
-    std::unique_ptr<TypElementu> klonuj() const override;
-    int podajNazweTypu(std::string& out) const override;
+    explicit TypKFL(int linia) : TypZNazwa(linia, 9, 1) {}
     int ustalTryb(int m) override;
     int opisTrybu(std::string& out, int m) const override;
     int listaTrybow(std::string& out) const override;
 };
 
 // KFS-201 (code 16): modes 1..10, list text 281 ("A" = 10), descriptions 282, 283, 416..423.
-class TypKFS : public TypOstrzegacz {
+class TypKFS : public TypZNazwa<TypKFS, TypOstrzegacz, 236> {
 public:
-    explicit TypKFS(int linia) : TypOstrzegacz(linia, 16, 1) {}
-    std::unique_ptr<TypElementu> klonuj() const override;
-    int podajNazweTypu(std::string& out) const override;
+    explicit TypKFS(int linia) : TypZNazwa(linia, 16, 1) {}
     int ustalTryb(int m) override;
     int opisTrybu(std::string& out, int m) const override;
     int listaTrybow(std::string& out) const override;
 };
 
 // KFP-301 (code 11): modes 0..1, no list; described with text 284.
-class TypKFP : public TypOstrzegacz {
+class TypKFP : public TypZNazwa<TypKFP, TypOstrzegacz, 519> {
 public:
-    explicit TypKFP(int linia) : TypOstrzegacz(linia, 11, 1) {}
-    std::unique_ptr<TypElementu> klonuj() const override;
-    int podajNazweTypu(std::string& out) const override;
+    explicit TypKFP(int linia) : TypZNazwa(linia, 11, 1) {}
     int ustalTryb(int m) override;
     // Text 284; always 0.
     int opisTrybu(std::string& out, int m) const override;
 };
 
 // KFR-201 (code 48): modes 0..1, default 0, no list.
-class TypKFR : public TypOstrzegacz {
+class TypKFR : public TypZNazwa<TypKFR, TypOstrzegacz, 231> {
 public:
-    explicit TypKFR(int linia) : TypOstrzegacz(linia, 48, 0) {}
-    std::unique_ptr<TypElementu> klonuj() const override;
-    int podajNazweTypu(std::string& out) const override;
+    explicit TypKFR(int linia) : TypZNazwa(linia, 48, 0) {}
     int ustalTryb(int m) override;
     int opisTrybu(std::string& out, int m) const override;
 };
 
 // KFR-207 (code 54): as KFR, but its own family (not derived from `TypKFR`).
-class TypKFR_207 : public TypOstrzegacz {
+class TypKFR_207 : public TypZNazwa<TypKFR_207, TypOstrzegacz, 505> {
 public:
-    explicit TypKFR_207(int linia) : TypOstrzegacz(linia, 54, 0) {}
-    std::unique_ptr<TypElementu> klonuj() const override;
-    int podajNazweTypu(std::string& out) const override;
+    explicit TypKFR_207(int linia) : TypZNazwa(linia, 54, 0) {}
     int ustalTryb(int m) override;
     int opisTrybu(std::string& out, int m) const override;
 };

@@ -23,13 +23,6 @@ TypHRN::TypHRN() {
     kod = 80;
     trybDomyslny = 129;
 }
-std::unique_ptr<TypElementu> TypHRN::klonuj() const {
-    return std::make_unique<TypHRN>(*this);
-}
-int TypHRN::podajNazweTypu(std::string& out) const {
-    out = tekst(235);
-    return kod;
-}
 int TypHRN::ustalNumer(int n) {
     return ustalNumerWZakresie(n, 0, liczba(&Centrala::liczbaHrn));
 }
@@ -94,13 +87,6 @@ int TypHRN::podajKontroleZasBat() const {
 TypHVA::TypHVA(int kodTypu) {
     kod = kodTypu;
     trybDomyslny = 176;
-}
-std::unique_ptr<TypElementu> TypHVA::klonuj() const {
-    return std::make_unique<TypHVA>(*this);
-}
-int TypHVA::podajNazweTypu(std::string& out) const {
-    out = tekst(500);
-    return kod;
 }
 int TypHVA::ustalNumer(int n) {
     return ustalNumerWZakresie(n, 0, liczba(&Centrala::liczbaHva));
@@ -168,60 +154,4 @@ int TypHVA::podajSekwencje() const {
 }
 int TypHVA::podajGlosnosc() const {
     return ((tryb >> 4) & 3) - 1;
-}
-
-std::unique_ptr<TypElementu> TypHVA_306::klonuj() const {
-    return std::make_unique<TypHVA_306>(*this);
-}
-int TypHVA_306::podajNazweTypu(std::string& out) const {
-    out = tekst(504);
-    return kod;
-}
-
-std::unique_ptr<TypElementu> TypHLT_301::klonuj() const {
-    return std::make_unique<TypHLT_301>(*this);
-}
-int TypHLT_301::podajNazweTypu(std::string& out) const {
-    out = tekst(520);
-    return kod;
-}
-
-std::unique_ptr<TypElementu> TypHLT_306::klonuj() const {
-    return std::make_unique<TypHLT_306>(*this);
-}
-int TypHLT_306::podajNazweTypu(std::string& out) const {
-    out = tekst(521);
-    return kod;
-}
-
-std::unique_ptr<TypElementu> TypHVA_101::klonuj() const {
-    return std::make_unique<TypHVA_101>(*this);
-}
-int TypHVA_101::podajNazweTypu(std::string& out) const {
-    out = tekst(532);
-    return kod;
-}
-
-std::unique_ptr<TypElementu> TypHVA_106::klonuj() const {
-    return std::make_unique<TypHVA_106>(*this);
-}
-int TypHVA_106::podajNazweTypu(std::string& out) const {
-    out = tekst(533);
-    return kod;
-}
-
-std::unique_ptr<TypElementu> TypHLT_101::klonuj() const {
-    return std::make_unique<TypHLT_101>(*this);
-}
-int TypHLT_101::podajNazweTypu(std::string& out) const {
-    out = tekst(534);
-    return kod;
-}
-
-std::unique_ptr<TypElementu> TypHLT_106::klonuj() const {
-    return std::make_unique<TypHLT_106>(*this);
-}
-int TypHLT_106::podajNazweTypu(std::string& out) const {
-    out = tekst(535);
-    return kod;
 }

@@ -8,11 +8,9 @@
 
 // HRN-201 (code 80), mode byte default 129: bits 0..1 = sound pattern + 1 (0 reads as pattern 0),
 // bit 6 battery supply monitoring, bit 7 external supply monitoring.
-class TypHRN : public TypElementu {
+class TypHRN : public TypZNazwa<TypHRN, TypElementu, 235> {
 public:
     TypHRN();
-    std::unique_ptr<TypElementu> klonuj() const override;
-    int podajNazweTypu(std::string& out) const override;
     int ustalNumer(int n) override;
     int ustalNumerZBajtow(int starsza, int mlodszy) override;
     int ustalTryb(int m) override;
@@ -36,11 +34,9 @@ public:
 // HVA-301 (code 81) and its models, mode byte default 176: bits 0..3 = sound sequence - 1
 // (sequence 1..16), bits 4..5 = volume index + 1 (volume 1..3), bit 6 battery supply monitoring,
 // bit 7 external supply monitoring.
-class TypHVA : public TypElementu {
+class TypHVA : public TypZNazwa<TypHVA, TypElementu, 500> {
 public:
     TypHVA() : TypHVA(81) {}
-    std::unique_ptr<TypElementu> klonuj() const override;
-    int podajNazweTypu(std::string& out) const override;
     int ustalNumer(int n) override;
     int ustalNumerZBajtow(int starsza, int mlodszy) override;
     int ustalTryb(int m) override;
@@ -67,51 +63,37 @@ protected:
     explicit TypHVA(int kod);
 };
 
-class TypHVA_306 : public TypHVA { // code 82
+class TypHVA_306 : public TypZNazwa<TypHVA_306, TypHVA, 504> { // code 82
 public:
-    TypHVA_306() : TypHVA(82) {}
-    std::unique_ptr<TypElementu> klonuj() const override;
-    int podajNazweTypu(std::string& out) const override;
+    TypHVA_306() : TypZNazwa(82) {}
 };
 
-class TypHLT_301 : public TypHVA { // code 83
+class TypHLT_301 : public TypZNazwa<TypHLT_301, TypHVA, 520> { // code 83
 public:
-    TypHLT_301() : TypHVA(83) {}
-    std::unique_ptr<TypElementu> klonuj() const override;
-    int podajNazweTypu(std::string& out) const override;
+    TypHLT_301() : TypZNazwa(83) {}
 };
 
-class TypHLT_306 : public TypHVA { // code 84
+class TypHLT_306 : public TypZNazwa<TypHLT_306, TypHVA, 521> { // code 84
 public:
-    TypHLT_306() : TypHVA(84) {}
-    std::unique_ptr<TypElementu> klonuj() const override;
-    int podajNazweTypu(std::string& out) const override;
+    TypHLT_306() : TypZNazwa(84) {}
 };
 
-class TypHVA_101 : public TypHVA { // code 85
+class TypHVA_101 : public TypZNazwa<TypHVA_101, TypHVA, 532> { // code 85
 public:
-    TypHVA_101() : TypHVA(85) {}
-    std::unique_ptr<TypElementu> klonuj() const override;
-    int podajNazweTypu(std::string& out) const override;
+    TypHVA_101() : TypZNazwa(85) {}
 };
 
-class TypHVA_106 : public TypHVA { // code 86
+class TypHVA_106 : public TypZNazwa<TypHVA_106, TypHVA, 533> { // code 86
 public:
-    TypHVA_106() : TypHVA(86) {}
-    std::unique_ptr<TypElementu> klonuj() const override;
-    int podajNazweTypu(std::string& out) const override;
+    TypHVA_106() : TypZNazwa(86) {}
 };
 
-class TypHLT_101 : public TypHVA { // code 87
+class TypHLT_101 : public TypZNazwa<TypHLT_101, TypHVA, 534> { // code 87
 public:
-    TypHLT_101() : TypHVA(87) {}
-    std::unique_ptr<TypElementu> klonuj() const override;
-    int podajNazweTypu(std::string& out) const override;
+    TypHLT_101() : TypZNazwa(87) {}
 };
 
-class TypHLT_106 : public TypHVA { // code 88
+class TypHLT_106 : public TypZNazwa<TypHLT_106, TypHVA, 535> { // code 88
 public:
-    TypHLT_106() : TypHVA(88) {}
-    std::unique_ptr<TypElementu> klonuj() const override;
-    int podajNazweTypu(std::string& out) const override;
+    TypHLT_106() : TypZNazwa(88) {}
 };

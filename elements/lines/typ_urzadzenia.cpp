@@ -42,13 +42,6 @@ TypWIO::TypWIO() {
     kod = 64;
     trybDomyslny = 128;
 }
-std::unique_ptr<TypElementu> TypWIO::klonuj() const {
-    return std::make_unique<TypWIO>(*this);
-}
-int TypWIO::podajNazweTypu(std::string& out) const {
-    out = tekst(232);
-    return kod;
-}
 int TypWIO::ustalNumer(int n) {
     return ustalNumerWZakresie(n, 0, liczba(&Centrala::liczbaWio));
 }
@@ -122,13 +115,6 @@ TypWOU::TypWOU() {
     kod = 65;
     trybDomyslny = 0;
 }
-std::unique_ptr<TypElementu> TypWOU::klonuj() const {
-    return std::make_unique<TypWOU>(*this);
-}
-int TypWOU::podajNazweTypu(std::string& out) const {
-    out = tekst(233);
-    return kod;
-}
 int TypWOU::ustalNumer(int n) {
     return ustalNumerWZakresie(n, 0, liczba(&Centrala::liczbaGrupWou));
 }
@@ -153,13 +139,6 @@ void TypWOU::drukujTyp(std::string& out, int linia, int element,
 TypWMI::TypWMI() {
     kod = 66;
     trybDomyslny = 0;
-}
-std::unique_ptr<TypElementu> TypWMI::klonuj() const {
-    return std::make_unique<TypWMI>(*this);
-}
-int TypWMI::podajNazweTypu(std::string& out) const {
-    out = tekst(234);
-    return kod;
 }
 int TypWMI::ustalNumer(int n) {
     return ustalNumerWZakresie(n, 0, liczba(&Centrala::liczbaGrupWmi));
@@ -197,13 +176,6 @@ TypXGN_200::TypXGN_200() {
     kod = 96;
     trybDomyslny = 0;
 }
-std::unique_ptr<TypElementu> TypXGN_200::klonuj() const {
-    return std::make_unique<TypXGN_200>(*this);
-}
-int TypXGN_200::podajNazweTypu(std::string& out) const {
-    out = tekst(237);
-    return kod;
-}
 int TypXGN_200::ustalNumer(int n) {
     return ustalNumerWZakresie(n, 0, liczba(&Centrala::liczbaXgn));
 }
@@ -228,13 +200,6 @@ TypXGN_300::TypXGN_300() {
     kod = 97;
     trybDomyslny = 0;
 }
-std::unique_ptr<TypElementu> TypXGN_300::klonuj() const {
-    return std::make_unique<TypXGN_300>(*this);
-}
-int TypXGN_300::podajNazweTypu(std::string& out) const {
-    out = tekst(238);
-    return kod;
-}
 int TypXGN_300::ustalNumer(int n) {
     return ustalNumerWZakresie(n, 0, liczba(&Centrala::liczbaXgn));
 }
@@ -258,13 +223,6 @@ void TypXGN_300::drukujTyp(std::string& out, int linia, int element,
 TypXRM_300::TypXRM_300() {
     kod = 103;
     trybDomyslny = 0;
-}
-std::unique_ptr<TypElementu> TypXRM_300::klonuj() const {
-    return std::make_unique<TypXRM_300>(*this);
-}
-int TypXRM_300::podajNazweTypu(std::string& out) const {
-    out = tekst(531);
-    return kod;
 }
 int TypXRM_300::ustalNumer(int n) {
     return ustalNumerWZakresie(n, 0, liczba(&Centrala::liczbaXrm));

@@ -10,11 +10,9 @@
 // Bit 7 control-line continuity monitoring; bits 5 (value 1) and 6 (value 2) the relay switch-on
 // delay 0..3; bits 0..1 input-1 actuation monitoring 0..3; bit 2 input-2 actuation monitoring
 // (with the time of bits 0..1); bits 3 and 4 inputs 1 and 2 normally closed.
-class TypWIO : public TypElementu {
+class TypWIO : public TypZNazwa<TypWIO, TypElementu, 232> {
 public:
     TypWIO();
-    std::unique_ptr<TypElementu> klonuj() const override;
-    int podajNazweTypu(std::string& out) const override;
     int ustalNumer(int n) override;
     int ustalNumerZBajtow(int starsza, int mlodszy) override;
     int ustalTryb(int m) override;
@@ -35,11 +33,9 @@ public:
 };
 
 // WOU-201 (code 65): device number 0..`liczbaGrupWou`; the mode byte carries no meaning.
-class TypWOU : public TypElementu {
+class TypWOU : public TypZNazwa<TypWOU, TypElementu, 233> {
 public:
     TypWOU();
-    std::unique_ptr<TypElementu> klonuj() const override;
-    int podajNazweTypu(std::string& out) const override;
     int ustalNumer(int n) override;
     int ustalNumerZBajtow(int starsza, int mlodszy) override;
     int ustalTryb(int m) override;
@@ -51,11 +47,9 @@ public:
 
 // WMI-201 (code 66): device number 0..`liczbaGrupWmi`; bit n-1 of the mode byte = input n
 // normally closed, n = 1..8.
-class TypWMI : public TypElementu {
+class TypWMI : public TypZNazwa<TypWMI, TypElementu, 234> {
 public:
     TypWMI();
-    std::unique_ptr<TypElementu> klonuj() const override;
-    int podajNazweTypu(std::string& out) const override;
     int ustalNumer(int n) override;
     int ustalNumerZBajtow(int starsza, int mlodszy) override;
     int ustalTryb(int m) override;
@@ -68,11 +62,9 @@ public:
 };
 
 // XGN-200 (code 96): XGN number 0..`liczbaXgn`; the mode byte carries no meaning.
-class TypXGN_200 : public TypElementu {
+class TypXGN_200 : public TypZNazwa<TypXGN_200, TypElementu, 237> {
 public:
     TypXGN_200();
-    std::unique_ptr<TypElementu> klonuj() const override;
-    int podajNazweTypu(std::string& out) const override;
     int ustalNumer(int n) override;
     int ustalNumerZBajtow(int starsza, int mlodszy) override;
     int ustalTryb(int m) override;
@@ -83,11 +75,9 @@ public:
 };
 
 // XGN-300 (code 97): Xgn30 number 0..`liczbaXgn` (the XGN count, as the catalogue says).
-class TypXGN_300 : public TypElementu {
+class TypXGN_300 : public TypZNazwa<TypXGN_300, TypElementu, 238> {
 public:
     TypXGN_300();
-    std::unique_ptr<TypElementu> klonuj() const override;
-    int podajNazweTypu(std::string& out) const override;
     int ustalNumer(int n) override;
     int ustalNumerZBajtow(int starsza, int mlodszy) override;
     int ustalTryb(int m) override;
@@ -98,11 +88,9 @@ public:
 };
 
 // XRM-300 (code 103): XRM number 0..`liczbaXrm`.
-class TypXRM_300 : public TypElementu {
+class TypXRM_300 : public TypZNazwa<TypXRM_300, TypElementu, 531> {
 public:
     TypXRM_300();
-    std::unique_ptr<TypElementu> klonuj() const override;
-    int podajNazweTypu(std::string& out) const override;
     int ustalNumer(int n) override;
     int ustalNumerZBajtow(int starsza, int mlodszy) override;
     int ustalTryb(int m) override;

@@ -30,13 +30,6 @@ int opisBezListy(std::string& out, int m, int tryb) {
 
 // --- KFD -----------------------------------------------------------------------------------
 
-std::unique_ptr<TypElementu> TypKFD::klonuj() const {
-    return std::make_unique<TypKFD>(*this);
-}
-int TypKFD::podajNazweTypu(std::string& out) const {
-    out = tekst(514);
-    return kod;
-}
 int TypKFD::ustalTryb(int m) {
     tryb = m;
     return 0;
@@ -97,13 +90,6 @@ int TypKFD::opisCzulosci(std::string& out) const {
 
 // --- KFG family ----------------------------------------------------------------------------
 
-std::unique_ptr<TypElementu> TypKFG::klonuj() const {
-    return std::make_unique<TypKFG>(*this);
-}
-int TypKFG::podajNazweTypu(std::string& out) const {
-    out = tekst(516);
-    return kod;
-}
 int TypKFG::ustalTryb(int m) {
     tryb = m;
     return 0;
@@ -160,39 +146,8 @@ int TypKFG::opisCzulosci(std::string& out) const {
     return podajCzulosc();
 }
 
-std::unique_ptr<TypElementu> TypKFG_310N::klonuj() const {
-    return std::make_unique<TypKFG_310N>(*this);
-}
-int TypKFG_310N::podajNazweTypu(std::string& out) const {
-    out = tekst(526);
-    return kod;
-}
-
-std::unique_ptr<TypElementu> TypKFG_330::klonuj() const {
-    return std::make_unique<TypKFG_330>(*this);
-}
-int TypKFG_330::podajNazweTypu(std::string& out) const {
-    out = tekst(515);
-    return kod;
-}
-
-std::unique_ptr<TypElementu> TypKFG_313::klonuj() const {
-    return std::make_unique<TypKFG_313>(*this);
-}
-int TypKFG_313::podajNazweTypu(std::string& out) const {
-    out = tekst(517);
-    return kod;
-}
-
 // --- KFJ_310N ------------------------------------------------------------------------------
 
-std::unique_ptr<TypElementu> TypKFJ_310N::klonuj() const {
-    return std::make_unique<TypKFJ_310N>(*this);
-}
-int TypKFJ_310N::podajNazweTypu(std::string& out) const {
-    out = tekst(527);
-    return kod;
-}
 int TypKFJ_310N::ustalTryb(int m) {
     tryb = m;
     return 0;
@@ -255,13 +210,6 @@ int TypKFJ_310N::opisCzulosci(std::string& out) const {
 
 // --- KFE_3 family --------------------------------------------------------------------------
 
-std::unique_ptr<TypElementu> TypKFE_3::klonuj() const {
-    return std::make_unique<TypKFE_3>(*this);
-}
-int TypKFE_3::podajNazweTypu(std::string& out) const {
-    out = tekst(529);
-    return kod;
-}
 int TypKFE_3::ustalTryb(int m) {
     tryb = m;
     return 0;
@@ -310,12 +258,4 @@ int TypKFE_3::podajKlaseCiepla() const {
 int TypKFE_3::opisKlasyCiepla(std::string& out) const {
     out = tekstKlasyCiepla(podajKlaseCiepla());
     return podajKlaseCiepla();
-}
-
-std::unique_ptr<TypElementu> TypKFE_313::klonuj() const {
-    return std::make_unique<TypKFE_313>(*this);
-}
-int TypKFE_313::podajNazweTypu(std::string& out) const {
-    out = tekst(530);
-    return kod;
 }

@@ -15,11 +15,9 @@
 #include "elements/lines/typ_ostrzegacz.h"
 
 // KFD-310 (code 20): all four sensors; printout text 522.
-class TypKFD : public TypOstrzegacz {
+class TypKFD : public TypZNazwa<TypKFD, TypOstrzegacz, 514> {
 public:
-    explicit TypKFD(int linia) : TypOstrzegacz(linia, 20, 1) {}
-    std::unique_ptr<TypElementu> klonuj() const override;
-    int podajNazweTypu(std::string& out) const override;
+    explicit TypKFD(int linia) : TypZNazwa(linia, 20, 1) {}
     int ustalTryb(int m) override;
     int opisTrybu(std::string& out, int m) const override;
     void drukujTyp(std::string& out, int linia, int element,
@@ -38,11 +36,9 @@ public:
 };
 
 // KFG-310 (code 17) and its models: smoke sensors only; printout text 523.
-class TypKFG : public TypOstrzegacz {
+class TypKFG : public TypZNazwa<TypKFG, TypOstrzegacz, 516> {
 public:
     explicit TypKFG(int linia) : TypKFG(linia, 17) {}
-    std::unique_ptr<TypElementu> klonuj() const override;
-    int podajNazweTypu(std::string& out) const override;
     int ustalTryb(int m) override;
     int opisTrybu(std::string& out, int m) const override;
     void drukujTyp(std::string& out, int linia, int element,
@@ -60,36 +56,28 @@ public:
     int opisCzulosci(std::string& out) const override;
 
 protected:
-    TypKFG(int linia, int kod) : TypOstrzegacz(linia, kod, 1) {}
+    TypKFG(int linia, int kod) : TypZNazwa(linia, kod, 1) {}
 };
 
-class TypKFG_310N : public TypKFG { // code 18
+class TypKFG_310N : public TypZNazwa<TypKFG_310N, TypKFG, 526> { // code 18
 public:
-    explicit TypKFG_310N(int linia) : TypKFG(linia, 18) {}
-    std::unique_ptr<TypElementu> klonuj() const override;
-    int podajNazweTypu(std::string& out) const override;
+    explicit TypKFG_310N(int linia) : TypZNazwa(linia, 18) {}
 };
 
-class TypKFG_330 : public TypKFG { // code 23
+class TypKFG_330 : public TypZNazwa<TypKFG_330, TypKFG, 515> { // code 23
 public:
-    explicit TypKFG_330(int linia) : TypKFG(linia, 23) {}
-    std::unique_ptr<TypElementu> klonuj() const override;
-    int podajNazweTypu(std::string& out) const override;
+    explicit TypKFG_330(int linia) : TypZNazwa(linia, 23) {}
 };
 
-class TypKFG_313 : public TypKFG { // code 39
+class TypKFG_313 : public TypZNazwa<TypKFG_313, TypKFG, 517> { // code 39
 public:
-    explicit TypKFG_313(int linia) : TypKFG(linia, 39) {}
-    std::unique_ptr<TypElementu> klonuj() const override;
-    int podajNazweTypu(std::string& out) const override;
+    explicit TypKFG_313(int linia) : TypZNazwa(linia, 39) {}
 };
 
 // KFJ-310N (code 24): a KFJ with a sensor bit field (smoke and heat, no CO); printout text 528.
-class TypKFJ_310N : public TypKFJ {
+class TypKFJ_310N : public TypZNazwa<TypKFJ_310N, TypKFJ, 527> {
 public:
-    explicit TypKFJ_310N(int linia) : TypKFJ(linia, 24) {}
-    std::unique_ptr<TypElementu> klonuj() const override;
-    int podajNazweTypu(std::string& out) const override;
+    explicit TypKFJ_310N(int linia) : TypZNazwa(linia, 24) {}
     int ustalTryb(int m) override;
     int opisTrybu(std::string& out, int m) const override;
     int listaTrybow(std::string& out) const override; // none: writes nothing, 0
@@ -110,11 +98,9 @@ public:
 
 // KFE-310 (code 12) and KFE-313: smoke sensors, a heat class in bits 2..4 and a smoke
 // sensitivity in bit 5; printout text 528 with the heat class on the heat line.
-class TypKFE_3 : public TypOstrzegacz {
+class TypKFE_3 : public TypZNazwa<TypKFE_3, TypOstrzegacz, 529> {
 public:
     explicit TypKFE_3(int linia) : TypKFE_3(linia, 12) {}
-    std::unique_ptr<TypElementu> klonuj() const override;
-    int podajNazweTypu(std::string& out) const override;
     int ustalTryb(int m) override;
     int opisTrybu(std::string& out, int m) const override;
     void drukujTyp(std::string& out, int linia, int element,
@@ -132,12 +118,10 @@ public:
     virtual int opisKlasyCiepla(std::string& out) const;
 
 protected:
-    TypKFE_3(int linia, int kod) : TypOstrzegacz(linia, kod, 1) {}
+    TypKFE_3(int linia, int kod) : TypZNazwa(linia, kod, 1) {}
 };
 
-class TypKFE_313 : public TypKFE_3 { // code 44
+class TypKFE_313 : public TypZNazwa<TypKFE_313, TypKFE_3, 530> { // code 44
 public:
-    explicit TypKFE_313(int linia) : TypKFE_3(linia, 44) {}
-    std::unique_ptr<TypElementu> klonuj() const override;
-    int podajNazweTypu(std::string& out) const override;
+    explicit TypKFE_313(int linia) : TypZNazwa(linia, 44) {}
 };
