@@ -2,6 +2,8 @@
 
 #include "core/globalne.h"
 
+#include <cstdarg>
+#include <cstdio>
 #include <cstring>
 
 #include "lang/kodowanie.h"
@@ -35,6 +37,18 @@ std::string wyznaczBezpiecznySzablon(const std::string& szablon, int numer) {
 std::string bezpiecznySzablon(int numer) {
     if (jezyk != nullptr) return jezyk->podajSzablon(numer);
     return wyznaczBezpiecznySzablon(tekst(numer), numer);
+}
+
+std::string sformatuj(const char* wzor, ...) {
+    char wiersz[512];
+    va_list a;
+    va_start(a, wzor);
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
+    std::vsnprintf(wiersz, sizeof wiersz, wzor, a);
+#pragma GCC diagnostic pop
+    va_end(a);
+    return wiersz;
 }
 
 std::string naSzerokosc(std::string tekst, std::size_t szerokosc) {

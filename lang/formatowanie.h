@@ -43,5 +43,9 @@ std::string formatujTekst(int numer, Argumenty... argumenty) {
     return wypelnijSzablon(bezpiecznySzablon(numer), argumenty...);
 }
 
+// printf into a string, for printout rows whose layout is no numbered text (at most 511
+// characters).
+__attribute__((format(printf, 1, 2))) std::string sformatuj(const char* wzor, ...);
+
 // A text cut or padded with blanks to exactly `szerokosc` characters (message fields).
 std::string naSzerokosc(std::string tekst, std::size_t szerokosc);

@@ -1,8 +1,5 @@
 #include "elements/outputs/wio_wspolne.h"
 
-#include <cstdarg>
-#include <cstdio>
-
 #include "core/centrala.h"
 #include "core/globalne.h"
 #include "elements/lines/element.h"
@@ -113,18 +110,6 @@ std::vector<std::pair<int, int>> przypisania(int kod, int numer, int podnumer) {
 void usunPrzypisania(int kod, int numer, int podnumer) {
     if (biezacaCentrala != nullptr && biezacaCentrala->stos != nullptr)
         biezacaCentrala->stos->usunPrzypisania(kod, numer, podnumer, 0);
-}
-
-std::string sformatuj(const char* wzor, ...) {
-    char wiersz[512];
-    va_list a;
-    va_start(a, wzor);
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wformat-nonliteral"
-    std::vsnprintf(wiersz, sizeof wiersz, wzor, a);
-#pragma GCC diagnostic pop
-    va_end(a);
-    return wiersz;
 }
 
 } // namespace wejscia_wyjscia

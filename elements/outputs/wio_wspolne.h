@@ -55,7 +55,4 @@ std::vector<std::pair<int, int>> przypisania(int kod, int numer, int podnumer);
 // Removes a source's entries from the stack (its criterion no longer takes assignments).
 void usunPrzypisania(int kod, int numer, int podnumer);
 
-// printf into a string.
-std::string sformatuj(const char* wzor, ...);
-
 } // namespace wejscia_wyjscia

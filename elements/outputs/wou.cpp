@@ -5,6 +5,7 @@
 #include "core/xml.h"
 #include "elements/outputs/stos.h"
 #include "elements/outputs/wio_wspolne.h"
+#include "lang/formatowanie.h"
 #include "lang/language.h"
 
 using namespace wejscia_wyjscia;

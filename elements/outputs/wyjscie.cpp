@@ -32,12 +32,6 @@ bool czyGeneryczna() {
     return biezacaCentrala == nullptr || biezacaCentrala->podajFormatRozszerzony() == 0;
 }
 
-std::string sformatuj(const char* wzor, auto... argumenty) {
-    char wiersz[256];
-    std::snprintf(wiersz, sizeof wiersz, wzor, argumenty...);
-    return wiersz;
-}
-
 } // namespace
 
 Wyjscie::Wyjscie(int rodzaj, int numer, std::uint8_t kodSprzetu, std::string nazwa)

@@ -179,7 +179,7 @@ int Xgn::drukujWiersz(std::string& bufor) {
                            k(3), o(3), o(4), k(1), o(5), o(6), k(4), o(7), o(8), k(2), o(9), o(10),
                            k(5), o(11));
     for (std::size_t i = wierszyOpisu; i < wszystkie; ++i)
-        bufor += xgn::sformatuj(
+        bufor += sformatuj(
             "|     |     |        |           |      |                                  |%-32s|\n",
             opisy[i].c_str());
     bufor += '|' + std::string(107, '-') + "|\n";

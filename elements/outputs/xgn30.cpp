@@ -337,9 +337,9 @@ int Xgn30::drukujWiersz(std::string& bufor) {
     int wiersze = 0;
     auto dalszeOpisy = [&](const std::vector<std::string>& opisy) {
         for (std::size_t i = 2; i < opisy.size(); ++i, ++wiersze)
-            bufor += xgn::sformatuj("|     |     |        |         |       |      |        "
-                                    "                          |%-32s|\n",
-                                    opisy[i].c_str());
+            bufor += sformatuj("|     |     |        |         |       |      |        "
+                               "                          |%-32s|\n",
+                               opisy[i].c_str());
     };
     auto opisyWyjscia = [&](const WyjscieModulu& w, int kod, int podnumer, int indeks) {
         auto opisy = xgn::opisyPrzypisan(w.trybPrzypisania(),
@@ -354,11 +354,11 @@ int Xgn30::drukujWiersz(std::string& bufor) {
         if (((maskaBqa >> (m.podajIndeks() - 1)) & 1) == 0) continue;
         const WyjscieModulu& w = m.wyjscie();
         const auto opisy = opisyWyjscia(w, kodBqa, 0, m.podajIndeks());
-        bufor += xgn::sformatuj("|     |     |        |  BQA %d  |   %-2d  |  %-4d| %s |%-32s|\n"
-                                "|     |     |        |         |       |      | %s |%-32s|\n",
-                                m.podajIndeks(), w.wariant, m.podajStrefe(),
-                                w.komunikatUszkodzenia.c_str(), opisy[0].c_str(),
-                                w.komunikatAlarmu.c_str(), opisy[1].c_str());
+        bufor +=
+            sformatuj("|     |     |        |  BQA %d  |   %-2d  |  %-4d| %s |%-32s|\n"
+                      "|     |     |        |         |       |      | %s |%-32s|\n",
+                      m.podajIndeks(), w.wariant, m.podajStrefe(), w.komunikatUszkodzenia.c_str(),
+                      opisy[0].c_str(), w.komunikatAlarmu.c_str(), opisy[1].c_str());
         wiersze += 2;
         dalszeOpisy(opisy);
     }
@@ -369,8 +369,7 @@ int Xgn30::drukujWiersz(std::string& bufor) {
         for (int pk = 1; pk <= 2; ++pk) {
             const WyjscieModulu& w = *m.wyjscie(pk);
             const auto opisy = opisyWyjscia(w, kodPk, pk, adres);
-            bufor +=
-                xgn::sformatuj("|     |     |        |     PK%d |   %-2d  |      | %s |%-32s|\n"
+            bufor += sformatuj("|     |     |        |     PK%d |   %-2d  |      | %s |%-32s|\n"
                                "|     |     |        |         |       |      | %s |%-32s|\n",
                                pk, w.wariant, w.komunikatUszkodzenia.c_str(), opisy[0].c_str(),
                                w.komunikatAlarmu.c_str(), opisy[1].c_str());
@@ -381,7 +380,7 @@ int Xgn30::drukujWiersz(std::string& bufor) {
     if (bkvZadeklarowany != 0) modulPkWiersze(bkv, ModulBkv::adres, "   BKV   ");
     for (const ModulBtz& m : btz) {
         if (czyModulPkZadeklarowany(m.podajIndeks()))
-            modulPkWiersze(m, m.podajIndeks(), xgn::sformatuj("  BTZ %d  ", m.podajIndeks()));
+            modulPkWiersze(m, m.podajIndeks(), sformatuj("  BTZ %d  ", m.podajIndeks()));
     }
     bufor += '|' + std::string(113, '-') + "|\n";
     return wiersze + 1;

@@ -1,6 +1,5 @@
 #include "elements/outputs/xgn_wspolne.h"
 
-#include <cstdarg>
 #include <cstdio>
 
 #include "core/centrala.h"
@@ -119,18 +118,6 @@ std::vector<std::string> opisyPrzypisan(int tryb, const std::vector<std::pair<in
     }
     if (opisy.empty()) opisy.push_back(" ");
     return opisy;
-}
-
-std::string sformatuj(const char* wzor, ...) {
-    char wiersz[512];
-    va_list a;
-    va_start(a, wzor);
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wformat-nonliteral"
-    std::vsnprintf(wiersz, sizeof wiersz, wzor, a);
-#pragma GCC diagnostic pop
-    va_end(a);
-    return wiersz;
 }
 
 } // namespace xgn

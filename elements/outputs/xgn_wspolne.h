@@ -44,7 +44,4 @@ void dopiszStrefyXML(std::string& bufor, const std::vector<std::pair<int, int>>&
 // Printout texts of the assignments: "---" for mode 0, zone runs merged for mode 128, one blank
 // text for an empty list.
 std::vector<std::string> opisyPrzypisan(int tryb, const std::vector<std::pair<int, int>>& lista);
-// printf into a string (templates without a text number).
-__attribute__((format(printf, 1, 2))) std::string sformatuj(const char* wzor, ...);
-
 } // namespace xgn
